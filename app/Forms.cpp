@@ -1,0 +1,55 @@
+#include "app/Forms.h"
+
+#include "sentences/OptionsWindow.h"
+#include "vocabulary/MainWindow.h"
+#include "vocabulary/WorkingScreen.h"
+
+#include <QLineEdit>
+
+namespace quibbler {
+
+Forms::Forms(Host& host) : m_host(host) {}
+
+// The main window goes first: its handlers may still reach the other windows.
+Forms::~Forms()
+{
+    m_main.reset();
+    m_work.reset();
+    m_options.reset();
+}
+
+void Forms::start()
+{
+    MainWindow& main = frmcbox();
+    main.Form_Load();
+    main.show();
+    main.activateWindow();
+    main.txtw->setFocus();
+}
+
+MainWindow& Forms::frmcbox()
+{
+    if (!m_main)
+        m_main = std::make_unique<MainWindow>(*this, m_host);
+    return *m_main;
+}
+
+WorkingScreen& Forms::frmwork()
+{
+    if (!m_work) {
+        m_work = std::make_unique<WorkingScreen>();
+        m_work->Form_Load();
+    }
+    return *m_work;
+}
+
+OptionsWindow& Forms::frmoptions()
+{
+    if (!m_options) {
+        m_options = std::make_unique<OptionsWindow>();
+        m_options->Form_Load();
+    }
+    return *m_options;
+}
+
+} // namespace quibbler

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+namespace quibbler {
+
+class Host;
+class MainWindow;
+class OptionsWindow;
+class WorkingScreen;
+
+// Owns every window of the program and creates each on first use, running its
+// load handler, the way a window comes into being when it is first shown or one
+// of its controls is first touched.
+class Forms {
+public:
+    explicit Forms(Host& host);
+    ~Forms();
+
+    Forms(const Forms&) = delete;
+    Forms& operator=(const Forms&) = delete;
+
+    // Creates the main window, runs its start-up and shows it with the focus
+    // in the "Number of Words" box.
+    void start();
+
+    MainWindow& frmcbox();
+    WorkingScreen& frmwork();
+    OptionsWindow& frmoptions();
+
+    // True once the working screen has been shown.
+    bool frmworkLoaded() const { return m_work != nullptr; }
+
+    Host& host() { return m_host; }
+
+private:
+    Host& m_host;
+    std::unique_ptr<OptionsWindow> m_options;
+    std::unique_ptr<WorkingScreen> m_work;
+    std::unique_ptr<MainWindow> m_main;
+};
+
+} // namespace quibbler

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+namespace quibbler {
+
+class RandomSource;
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+// What a file dialog is asked to show.
+struct FileDialogRequest {
+    QString title;
+    QString filter;      // "Description|pattern|..." pairs
+    QString fileName;    // proposed name, absolute or relative to folder
+    QString folder;      // where the dialog opens
+    int flags = 0;
+};
+
+// The one door to the outside: modal boxes, the common dialogs, the clipboard,
+// the event loop, the clock, the program folder and the random source. The
+// program talks to nothing else, so tests can stand in for all of it.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal message box. Without a title it shows the application title;
+    // an empty title shows an empty title bar.
+    virtual Answer msgBox(const QString& prompt, Buttons buttons = Buttons::Ok,
+                          const std::optional<QString>& title = std::nullopt) = 0;
+
+    // A modal input box; empty text on Cancel.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText = {}) = 0;
+
+    // File dialogs: the chosen path, or an empty string on Cancel.
+    virtual QString openFileDialog(const FileDialogRequest& request) = 0;
+    virtual QString saveFileDialog(const FileDialogRequest& request) = 0;
+
+    // Font and colour dialogs: the choice, or nothing on Cancel.
+    virtual std::optional<QFont> fontDialog(const QFont& initial) = 0;
+    virtual std::optional<QColor> colorDialog(const QColor& initial) = 0;
+
+    virtual void setClipboardText(const QString& text) = 0;
+
+    // Lets pending paint, timer and input events run.
+    virtual void yield() = 0;
+
+    virtual QTime timeOfDay() = 0;
+
+    // The folder that holds the start-up files.
+    virtual QString programFolder() = 0;
+
+    virtual void endProgram() = 0;
+
+    virtual RandomSource& random() = 0;
+
+    static const QString& applicationTitle();
+};
+
+} // namespace quibbler

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "host/Host.h"
+#include "host/RandomSource.h"
+
+#include <QElapsedTimer>
+
+namespace quibbler {
+
+// The host on the real Qt dialogs, clipboard and event loop.
+class QtHost : public Host {
+public:
+    // programFolder: where the start-up files live (see chooseDataFolder).
+    explicit QtHost(QString programFolder);
+
+    Answer msgBox(const QString& prompt, Buttons buttons,
+                  const std::optional<QString>& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    QString openFileDialog(const FileDialogRequest& request) override;
+    QString saveFileDialog(const FileDialogRequest& request) override;
+    std::optional<QFont> fontDialog(const QFont& initial) override;
+    std::optional<QColor> colorDialog(const QColor& initial) override;
+    void setClipboardText(const QString& text) override;
+    void yield() override;
+    QTime timeOfDay() override;
+    QString programFolder() override;
+    void endProgram() override;
+    RandomSource& random() override;
+
+private:
+    QString fileDialog(const FileDialogRequest& request, bool save);
+
+    QString m_programFolder;
+    GeneratorRandom m_random;
+    QElapsedTimer m_sinceYield;
+};
+
+// "Text Files (*.txt)|*.txt|" as Qt name filters: one "Description (pattern)" per pair.
+QStringList qtNameFilters(const QString& filter);
+
+// True when a file can be created in the folder (creating the folder if needed).
+bool folderIsWritable(const QString& folder);
+
+// The folder for the start-up files: the program's own folder when files can be
+// created there, else the user's application data folder.
+QString chooseDataFolder(const QString& programDir, const QString& userDataDir);
+
+} // namespace quibbler

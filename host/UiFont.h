@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+
+namespace quibbler {
+
+// The face every window is designed in.
+inline constexpr const char* kDesignFace = "MS Sans Serif";
+
+// The design face at the given size. Where the design face is not installed,
+// an installed sans-serif face stands in at a size with the same text widths,
+// so every caption still fits its control.
+QFont uiFont(double points = 12, bool bold = false);
+
+} // namespace quibbler

@@ -1,0 +1,61 @@
+#include "vocabulary/Cutting.h"
+
+namespace quibbler {
+
+namespace {
+
+QString underscoresToSpaces(QStringView run)
+{
+    QString word = run.toString();
+    word.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return word;
+}
+
+} // namespace
+
+QString withCrLf(QStringView boxText)
+{
+    QString text = boxText.toString();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+bool isDelim(QStringView letter, QStringView delimiters)
+{
+    return letter.size() == 1 && delimiters.contains(letter.front());
+}
+
+QStringList cutWords(QStringView text, QStringView delimiters)
+{
+    QStringList runs;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (delimiters.contains(text.at(i))) {
+            runs.append(underscoresToSpaces(text.sliced(start, i - start)));
+            start = i + 1;
+        }
+    }
+    runs.append(underscoresToSpaces(text.sliced(start)));
+    return runs;
+}
+
+QStringList cutProperNouns(QStringView text)
+{
+    QStringList names;
+    qsizetype i = 0;
+    const qsizetype length = text.size();
+    // One name per pass, as long as the reading position has not passed the end.
+    while (i <= length) {
+        qsizetype end = i;
+        while (end < length && !kProperNounSeparators.contains(text.at(end)))
+            ++end;
+        names.append(underscoresToSpaces(text.sliced(i, end - i)));
+        if (end >= length)
+            break;
+        // Skip the separator, and after all but the space the character after it.
+        i = end + (kProperNounSkippers.contains(text.at(end)) ? 2 : 1);
+    }
+    return names;
+}
+
+} // namespace quibbler

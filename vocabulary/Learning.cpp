@@ -1,0 +1,86 @@
+// Learning words from the learn box, and proper nouns from the proper-noun box.
+#include "app/Forms.h"
+#include "host/Host.h"
+#include "host/Keys.h"
+#include "host/ListBox.h"
+#include "sentences/OptionsWindow.h"
+#include "vocabulary/Cutting.h"
+#include "vocabulary/MainWindow.h"
+#include "vocabulary/StoreLearner.h"
+#include "vocabulary/WorkingScope.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace quibbler {
+
+const QString kWordsFullMessage = QStringLiteral(
+    "Quibbler's word list is full: it holds 32767 words, the most it can. No more words were added.");
+const QString kProperNounsFullMessage = QStringLiteral(
+    "Quibbler's proper noun list is full: it holds 32767 proper nouns, the most it can. "
+    "No more proper nouns were added.");
+
+bool MainWindow::txtl_KeyDown(int keyCode, int /*shiftState*/)
+{
+    if (keyCode != key::Enter)
+        return false;
+    {
+        WorkingScope working(m_forms, {this});
+        LearnReg();
+    }
+    // The Enter is used up, so the box stays empty instead of starting a new line.
+    return true;
+}
+
+void MainWindow::LearnReg()
+{
+    const QString delimiters = m_forms.frmoptions().txtdelim->text();
+    StoreLearner learner(*lstw);
+    for (const QString& word : cutWords(withCrLf(txtl->toPlainText()), delimiters)) {
+        m_host.yield();
+        learner.take(word);
+    }
+    learner.finish();
+    if (learner.added() > 0) {
+        lblwk->setText(QString::number(lstw->count()));
+        changed = true;
+    }
+    found = false;
+    txtl->clear();
+    if (learner.overflowed())
+        m_host.msgBox(kWordsFullMessage);
+}
+
+bool MainWindow::isDelim(const QString& letter) const
+{
+    return quibbler::isDelim(letter, m_forms.frmoptions().txtdelim->text());
+}
+
+void MainWindow::Timer1_Timer()
+{
+    // A learn box that holds nothing but a line break is empty to the user.
+    if (txtl->toPlainText() == QLatin1String("\n"))
+        txtl->clear();
+}
+
+bool MainWindow::txtpn_KeyDown(int keyCode, int /*shiftState*/)
+{
+    if (keyCode != key::Enter)
+        return false;
+    StoreLearner learner(*lstproper);
+    for (const QString& name : cutProperNouns(withCrLf(txtpn->toPlainText())))
+        learner.take(name);
+    learner.finish();
+    if (learner.added() > 0)
+        lblpk->setText(QString::number(lstproper->count()));
+    found = false;
+    txtpn->clear();
+    if (learner.overflowed())
+        m_host.msgBox(kProperNounsFullMessage);
+    // The Enter then reaches the box and starts a new line, which the next
+    // Enter cuts away as an empty name.
+    return false;
+}
+
+} // namespace quibbler

@@ -1,0 +1,150 @@
+#include "vocabulary/MainWindow.h"
+
+#include "app/Forms.h"
+#include "host/Host.h"
+#include "host/Keys.h"
+#include "host/ListBox.h"
+#include "host/RandomSource.h"
+#include "sentences/OptionsWindow.h"
+#include "vocabulary/WrapButton.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+
+namespace quibbler {
+
+MainWindow::MainWindow(Forms& forms, Host& host) : m_forms(forms), m_host(host)
+{
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    // The file dialogs open where the start-up files are, so that saving under
+    // the proposed name makes the saved words the start-up words.
+    CommonDialog1.folder = m_host.programFolder();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectHandlers()
+{
+    onKeyDown(txtl, [this](int code, int shift) { return txtl_KeyDown(code, shift); });
+    onKeyDown(txtpn, [this](int code, int shift) { return txtpn_KeyDown(code, shift); });
+    onKeyDown(lstw, [this](int code, int shift) { return lstw_KeyDown(code, shift); });
+    onKeyDown(lstproper, [this](int code, int shift) { return lstproper_KeyDown(code, shift); });
+
+    connect(txtl, &QPlainTextEdit::textChanged, Timer1, qOverload<>(&QTimer::start));
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+
+    // The tooltips follow the selection whenever the pointer moves over a list.
+    for (ListBox* list : {lstw, lstproper}) {
+        list->viewport()->setMouseTracking(true);
+        list->viewport()->installEventFilter(this);
+    }
+
+    connect(cmdsave, &QPushButton::clicked, this, [this] { cmdsave_Click(); });
+    connect(mnusave, &QAction::triggered, this, [this] { cmdsave_Click(); });
+    connect(cmdload, &QPushButton::clicked, this, &MainWindow::mnuload_Click);
+    connect(mnuload, &QAction::triggered, this, &MainWindow::mnuload_Click);
+    connect(cmdreset, &QPushButton::clicked, this, &MainWindow::cmdreset_Click);
+    connect(mnureset, &QAction::triggered, this, &MainWindow::cmdreset_Click);
+    connect(cmdquit, &QPushButton::clicked, this, &MainWindow::cmdquit_Click);
+    connect(mnuquit, &QAction::triggered, this, &MainWindow::cmdquit_Click);
+    connect(cmdopt, &QPushButton::clicked, this, &MainWindow::cmdopt_Click);
+    connect(mnuoptions, &QAction::triggered, this, &MainWindow::mnuoptions_Click);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    ListBox* list = watched == lstw->viewport()        ? lstw
+                    : watched == lstproper->viewport() ? lstproper
+                                                       : nullptr;
+    if (list && event->type() == QEvent::MouseMove) {
+        if (list == lstw)
+            lstw_MouseMove();
+        else
+            lstproper_MouseMove();
+    } else if (list && event->type() == QEvent::ToolTip) {
+        // The list's own tooltip, whatever entry the pointer is over.
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), list->toolTip(),
+                           list->viewport());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Form_Load()
+{
+    readStartupFiles();
+
+    OptionsWindow& options = m_forms.frmoptions();
+    options.optnorm->setChecked(true);
+    options.hide();
+
+    showCounts();
+    options.cbopersonal->setCurrentIndex(0);
+
+    lstsw->append(QStringLiteral(" "));
+    lstsw->setSelectedPos(0);
+
+    if (lstproper->count() > 0)
+        lstproper->setSelectedPos(0);
+
+    m_host.random().seed(1000);
+
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move(available.left() + (available.width() - outer.width()) / 2,
+             available.top() + (available.height() - outer.height()) / 2);
+    }
+
+    Randomizer();
+
+    if (lstw->count() > 0)
+        lstw->setSelectedPos(0);
+}
+
+void MainWindow::Randomizer()
+{
+    m_host.random().seedFromClock();
+    const int remembered = lstw->selectedPos();
+    lstw->setSelectedPos(lstw->count() - 1);
+    // Appending and removing a marker scrolls the list to its end and back.
+    if (lstw->append(QStringLiteral("!@#$%^&*()")))
+        lstw->removeAt(lstw->selectedPos() + 1);
+    lstw->setSelectedPos(remembered);
+}
+
+void MainWindow::showCounts()
+{
+    lblwk->setText(QString::number(lstw->count()));
+    lblpk->setText(QString::number(lstproper->count()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::cmdopt_Click()
+{
+    m_forms.frmoptions().exec();
+}
+
+void MainWindow::mnuoptions_Click()
+{
+    cmdopt_Click();
+}
+
+} // namespace quibbler

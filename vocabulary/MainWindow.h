@@ -1,0 +1,166 @@
+#pragma once
+
+#include "host/CommonDialog.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace quibbler {
+
+class Forms;
+class Host;
+class ListBox;
+class WrapButton;
+
+// How a save ended: the user may cancel the dialog, and a save may fail.
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// The main window "Quibbler": the vocabulary store (its list boxes), the text
+// boxes to ask, learn and teach names, the command buttons and the menu bar.
+// Handlers are named after their control and event; other subsystems reach
+// the controls directly by name.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Forms& forms, Host& host);
+    ~MainWindow() override;
+
+    // Start-up: fills the store from the start-up files and sets up the options.
+    void Form_Load();
+    void Randomizer();
+
+    // Learning words (the learn box) and proper nouns.
+    bool txtl_KeyDown(int keyCode, int shiftState);
+    void LearnReg();
+    bool isDelim(const QString& letter) const;
+    void Timer1_Timer();
+    bool txtpn_KeyDown(int keyCode, int shiftState);
+
+    // Vocabulary files.
+    SaveOutcome cmdsave_Click();
+    // Offers to save when words were learned since the last save or load;
+    // Cancelled when nothing was saved by choice.
+    SaveOutcome offerSave();
+    void mnuload_Click();
+
+    // Main-window commands.
+    void cmdreset_Click();
+    bool lstw_KeyDown(int keyCode, int shiftState);
+    bool lstproper_KeyDown(int keyCode, int shiftState);
+    void lstw_MouseMove();
+    void lstproper_MouseMove();
+    void cmdquit_Click();
+    // True when the window may close (the program then ends).
+    bool Form_Unload();
+    void cmdopt_Click();
+    void mnuoptions_Click();
+
+    // The store and its labels.
+    ListBox* lstw = nullptr;
+    ListBox* lstproper = nullptr;
+    ListBox* lstsw = nullptr;
+    ListBox* List1 = nullptr;
+    QLabel* lblwk = nullptr;
+    QLabel* lblpk = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+
+    QLineEdit* txtw = nullptr;
+    QPlainTextEdit* txts = nullptr;
+    QPlainTextEdit* txtl = nullptr;
+    QPlainTextEdit* txtpn = nullptr;
+
+    QPushButton* cmdsave = nullptr;
+    QPushButton* cmdload = nullptr;
+    QPushButton* cmdreset = nullptr;
+    QPushButton* cmdopt = nullptr;
+    QPushButton* cmdabout = nullptr;
+    WrapButton* Command1 = nullptr;
+    QPushButton* cmdquit = nullptr;
+
+    QFrame* Shape1 = nullptr;
+    QFrame* Shape2 = nullptr;
+    QFrame* Shape3 = nullptr;
+
+    QTimer* Timer1 = nullptr;
+
+    QMenu* mnufile = nullptr;
+    QAction* mnusave = nullptr;
+    QAction* mnuload = nullptr;
+    QAction* mnureset = nullptr;
+    QAction* mnuhyphen = nullptr;
+    QAction* mnuquit = nullptr;
+    QMenu* mnuopts = nullptr;
+    QAction* mnuoptions = nullptr;
+    QAction* mnucbpoet = nullptr;
+    QAction* mnuhyphen2 = nullptr;
+    QAction* mnufont = nullptr;
+    QAction* mnufcolor = nullptr;
+    QAction* mnubgcolor = nullptr;
+    QAction* mnuhyphen5 = nullptr;
+    QAction* mnufind = nullptr;
+    QAction* mnufproper = nullptr;
+    QAction* mnucontain = nullptr;
+    QAction* mnuhyphen3 = nullptr;
+    QAction* mnufindw = nullptr;
+    QAction* mnufindp = nullptr;
+    QAction* mnuhyphen4 = nullptr;
+    QAction* mnujw = nullptr;
+    QAction* mnujpn = nullptr;
+
+    CommonDialog CommonDialog1;
+
+    // Words learned since the last save or load.
+    bool changed = false;
+    // Match flag shared by the list scans.
+    bool found = false;
+    // The word being placed in an answer.
+    QString curword;
+
+    Forms& forms() { return m_forms; }
+    Host& host() { return m_host; }
+
+    // The start-up files.
+    QString wordsFilePath() const;
+    QString properNounsFilePath() const;
+
+    // Sets a count label from its list.
+    void showCounts();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectHandlers();
+    void readStartupFiles();
+    void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
+    bool deleteSelected(ListBox& list, QLabel& countLabel);
+    void refreshTooltip(ListBox& list);
+
+    Forms& m_forms;
+    Host& m_host;
+};
+
+// Told once per command when a list of the store cannot take another entry.
+extern const QString kWordsFullMessage;
+extern const QString kProperNounsFullMessage;
+
+} // namespace quibbler

@@ -1,0 +1,82 @@
+// Reset, deleting an entry, the list tooltips, quitting and closing.
+#include "host/Host.h"
+#include "host/Keys.h"
+#include "host/ListBox.h"
+#include "vocabulary/MainWindow.h"
+
+#include <QLabel>
+
+namespace quibbler {
+
+void MainWindow::cmdreset_Click()
+{
+    if (m_host.msgBox(QStringLiteral("Are you sure you want to reset all the words?"),
+                      Buttons::YesNo, QStringLiteral("Quit?"))
+        != Answer::Yes)
+        return;
+    lstw->clearAll();
+    lblwk->setText(QStringLiteral("0"));
+}
+
+bool MainWindow::lstw_KeyDown(int keyCode, int /*shiftState*/)
+{
+    return keyCode == key::Delete && deleteSelected(*lstw, *lblwk);
+}
+
+bool MainWindow::lstproper_KeyDown(int keyCode, int /*shiftState*/)
+{
+    return keyCode == key::Delete && deleteSelected(*lstproper, *lblpk);
+}
+
+bool MainWindow::deleteSelected(ListBox& list, QLabel& countLabel)
+{
+    const int position = list.selectedPos();
+    // With nothing selected there is nothing to delete and nothing to ask.
+    if (position < 0)
+        return true;
+    if (m_host.msgBox(QStringLiteral("Are you sure you want to delete this word?"), Buttons::YesNo,
+                      QStringLiteral("Delete?"))
+        == Answer::Yes) {
+        list.removeAt(position);
+        list.setSelectedPos(-1);
+        countLabel.setText(QString::number(list.count()));
+    }
+    return true;
+}
+
+void MainWindow::lstw_MouseMove()
+{
+    refreshTooltip(*lstw);
+}
+
+void MainWindow::lstproper_MouseMove()
+{
+    refreshTooltip(*lstproper);
+}
+
+void MainWindow::refreshTooltip(ListBox& list)
+{
+    list.setToolTip(list.selectedText() + QLatin1String(" - ")
+                    + QString::number(list.selectedPos() + 1));
+}
+
+void MainWindow::cmdquit_Click()
+{
+    if (m_host.msgBox(QStringLiteral("Are you sure you want to quit?"), Buttons::YesNo,
+                      QStringLiteral("Quit?"))
+        != Answer::Yes)
+        return;
+    if (offerSave() == SaveOutcome::Failed)
+        return; // the words are not on disk: the program stays open
+    m_host.endProgram();
+}
+
+bool MainWindow::Form_Unload()
+{
+    if (offerSave() == SaveOutcome::Failed)
+        return false; // the words are not on disk: the window stays
+    m_host.endProgram();
+    return true;
+}
+
+} // namespace quibbler

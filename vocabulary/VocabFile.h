@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// The one file format of the words file, the proper-noun file and every saved
+// or loaded file: each entry between double quotes on a line of its own, lines
+// ended by CR LF. A double quote inside an entry is written doubled.
+namespace quibbler::vocabfile {
+
+// Bytes to text: valid UTF-8 sequences are decoded as UTF-8, every byte that is
+// not part of a valid sequence is read as Windows-1252, so older files load.
+QString decodeText(const QByteArray& bytes);
+
+// Cuts a file's text into fields. A field ends at a comma or a line end (CR LF,
+// a lone CR or a lone LF). A field between double quotes is read without its
+// quotes, commas and line ends inside included, and a doubled quote inside it is
+// one quote; text after the closing quote up to the field's end is dropped; an
+// unterminated quote runs to the end of the text. Blanks and tabs around an
+// unquoted field are dropped. An empty line gives an empty field; reading stops
+// at the end of the text (a final line end or comma starts no new field).
+QStringList readFields(QStringView text);
+
+// The file image of a list: "entry" CR LF per entry, quotes doubled, UTF-8.
+QByteArray encodeEntries(const QStringList& entries);
+
+// The outcome of a file operation; error is a sentence for the user when !ok.
+struct FileResult {
+    bool ok = true;
+    QString error;
+};
+
+// Writes encodeEntries(entries) to an open device; reports a short or failed write.
+FileResult writeEntries(QIODevice& device, const QStringList& entries);
+
+// Replaces the file at path with the entries, atomically: a save that fails
+// leaves the old file as it was. An existing path that is not a regular file
+// (a folder, a device, a pipe) is refused.
+FileResult saveEntries(const QString& path, const QStringList& entries);
+
+// Reads the whole file at path and cuts it into fields.
+FileResult loadFields(const QString& path, QStringList& fields);
+
+// Creates the file empty when it is missing; leaves an existing file unchanged.
+FileResult ensureExists(const QString& path);
+
+} // namespace quibbler::vocabfile

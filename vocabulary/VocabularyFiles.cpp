@@ -1,0 +1,156 @@
+// The start-up files, and the save and load commands.
+#include "app/Forms.h"
+#include "host/Host.h"
+#include "host/ListBox.h"
+#include "sentences/OptionsWindow.h"
+#include "vocabulary/Cutting.h"
+#include "vocabulary/MainWindow.h"
+#include "vocabulary/StoreLearner.h"
+#include "vocabulary/VocabFile.h"
+#include "vocabulary/WorkingScope.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace quibbler {
+
+QString MainWindow::wordsFilePath() const
+{
+    return QDir(m_host.programFolder()).filePath(QStringLiteral("qblvocab.txt"));
+}
+
+QString MainWindow::properNounsFilePath() const
+{
+    return QDir(m_host.programFolder()).filePath(QStringLiteral("qblpn.txt"));
+}
+
+void MainWindow::readStartupFiles()
+{
+    // Both files are made sure of before either is read; a file that cannot be
+    // had is reported once and its list starts empty.
+    const vocabfile::FileResult words = vocabfile::ensureExists(wordsFilePath());
+    const vocabfile::FileResult names = vocabfile::ensureExists(properNounsFilePath());
+    for (const vocabfile::FileResult& result : {words, names}) {
+        if (!result.ok)
+            m_host.msgBox(result.error);
+    }
+    if (words.ok)
+        readStartupFile(wordsFilePath(), *lstw, kWordsFullMessage);
+    if (names.ok)
+        readStartupFile(properNounsFilePath(), *lstproper, kProperNounsFullMessage);
+}
+
+void MainWindow::readStartupFile(const QString& path, ListBox& list, const QString& fullMessage)
+{
+    QStringList fields;
+    const vocabfile::FileResult read = vocabfile::loadFields(path, fields);
+    if (!read.ok) {
+        m_host.msgBox(read.error);
+        return;
+    }
+    // The start-up files are taken as they stand: repeated and empty entries too.
+    if (list.appendAll(fields) < fields.size())
+        m_host.msgBox(fullMessage);
+}
+
+SaveOutcome MainWindow::cmdsave_Click()
+{
+    CommonDialog1.cancelError = true;
+    CommonDialog1.flags = kHideReadOnly;
+    CommonDialog1.filter = kTextFileFilter;
+    CommonDialog1.dialogTitle = QStringLiteral("Save text file...");
+    const QString path = m_host.saveFileDialog({CommonDialog1.dialogTitle, CommonDialog1.filter,
+                                                CommonDialog1.fileName, CommonDialog1.folder,
+                                                CommonDialog1.flags});
+    if (path.isEmpty())
+        return SaveOutcome::Cancelled;
+    CommonDialog1.fileName = path;
+    CommonDialog1.folder = QFileInfo(path).absolutePath();
+
+    const vocabfile::FileResult words = vocabfile::saveEntries(path, lstw->entries());
+    if (!words.ok) {
+        m_host.msgBox(words.error);
+        return SaveOutcome::Failed;
+    }
+    // Only words that are on disk count as saved.
+    changed = false;
+
+    const vocabfile::FileResult names =
+        vocabfile::saveEntries(properNounsFilePath(), lstproper->entries());
+    if (!names.ok) {
+        m_host.msgBox(names.error);
+        return SaveOutcome::Failed;
+    }
+    return SaveOutcome::Saved;
+}
+
+SaveOutcome MainWindow::offerSave()
+{
+    if (!changed
+        || m_host.msgBox(QStringLiteral("Do you wish to save your changes?"), Buttons::YesNo,
+                         QStringLiteral("Save?"))
+               != Answer::Yes)
+        return SaveOutcome::Cancelled;
+    return cmdsave_Click();
+}
+
+void MainWindow::mnuload_Click()
+{
+    // A load may clear the list: words that could not be saved are not risked.
+    if (offerSave() == SaveOutcome::Failed)
+        return;
+
+    CommonDialog1.cancelError = true;
+    CommonDialog1.flags = kHideReadOnly;
+    CommonDialog1.filter = kTextFileFilter;
+    CommonDialog1.dialogTitle = QStringLiteral("Load text file...");
+    const QString path = m_host.openFileDialog({CommonDialog1.dialogTitle, CommonDialog1.filter,
+                                                CommonDialog1.fileName, CommonDialog1.folder,
+                                                CommonDialog1.flags});
+    if (path.isEmpty())
+        return;
+    CommonDialog1.fileName = path;
+    CommonDialog1.folder = QFileInfo(path).absolutePath();
+
+    // The whole file is read before anything is cleared, so a file that cannot
+    // be read leaves the word list as it was.
+    QStringList fields;
+    const vocabfile::FileResult read = vocabfile::loadFields(path, fields);
+    if (!read.ok) {
+        m_host.msgBox(read.error);
+        return;
+    }
+
+    OptionsWindow& options = m_forms.frmoptions();
+    if (options.Check1->isChecked())
+        lstw->clearAll();
+
+    bool full = false;
+    {
+        WorkingScope working(m_forms, {this});
+        txtl->clear();
+        const QString delimiters = options.txtdelim->text();
+        StoreLearner learner(*lstw);
+        for (const QString& field : fields) {
+            for (const QString& word : cutWords(field, delimiters)) {
+                m_host.yield();
+                learner.take(word);
+            }
+            if (learner.overflowed())
+                break;
+        }
+        learner.finish();
+        full = learner.overflowed();
+        lblwk->setText(QString::number(lstw->count()));
+        CommonDialog1.fileName.clear();
+        changed = false;
+    }
+    if (full)
+        m_host.msgBox(kWordsFullMessage);
+}
+
+} // namespace quibbler

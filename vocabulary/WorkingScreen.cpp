@@ -1,0 +1,49 @@
+#include "vocabulary/WorkingScreen.h"
+
+#include "host/UiFont.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace quibbler {
+
+WorkingScreen::WorkingScreen()
+{
+    setObjectName(QStringLiteral("frmwork"));
+    setWindowTitle(QStringLiteral("Working"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setFixedSize(181, 59);
+    setFont(uiFont(12));
+
+    lblwork = new QLabel(QStringLiteral("WORKING..."), this);
+    lblwork->setObjectName(QStringLiteral("lblwork"));
+    lblwork->setGeometry(16, 8, 145, 33);
+    lblwork->setFont(uiFont(18, true));
+
+    // Ticks also while the window is hidden, so the cycle goes on where it stood.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &WorkingScreen::Timer1_Timer);
+    Timer1->start();
+}
+
+void WorkingScreen::Form_Load()
+{
+    m_dots = 3;
+}
+
+void WorkingScreen::Timer1_Timer()
+{
+    lblwork->setText(QStringLiteral("WORKING") + QString(m_dots, QLatin1Char('.')));
+    m_dots = m_dots == 3 ? 1 : m_dots + 1;
+}
+
+void WorkingScreen::closeEvent(QCloseEvent* event)
+{
+    // The screen goes away when its operation ends, not before.
+    event->ignore();
+}
+
+} // namespace quibbler
