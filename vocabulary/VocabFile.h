@@ -33,7 +33,8 @@ struct FileResult {
     QString error;
 };
 
-// Writes encodeEntries(entries) to an open device; reports a short or failed write.
+// Writes encodeEntries(entries) to an open device in large blocks; reports a
+// write that fails or cannot be completed (a short write is retried for the rest).
 FileResult writeEntries(QIODevice& device, const QStringList& entries);
 
 // Replaces the file at path with the entries, atomically: a save that fails
@@ -41,10 +42,12 @@ FileResult writeEntries(QIODevice& device, const QStringList& entries);
 // (a folder, a device, a pipe) is refused.
 FileResult saveEntries(const QString& path, const QStringList& entries);
 
-// Reads the whole file at path and cuts it into fields.
+// Reads the whole file at path and cuts it into fields. On failure fields are
+// left as they were; a path that is not a regular file is refused unopened.
 FileResult loadFields(const QString& path, QStringList& fields);
 
 // Creates the file empty when it is missing; leaves an existing file unchanged.
+// A path that is not a regular file is refused unopened.
 FileResult ensureExists(const QString& path);
 
 } // namespace quibbler::vocabfile
