@@ -3,6 +3,7 @@
 #include "vocabulary/MainWindow.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +24,8 @@ private slots:
     void quit();
     void closeOffersTheSaveOnce();
     void closeStaysWhenTheSaveFails();
+    void keysReachTheirCommands_data();
+    void keysReachTheirCommands();
 };
 
 void TestCommands::reset_data()
@@ -207,6 +210,44 @@ void TestCommands::closeStaysWhenTheSaveFails()
     QVERIFY(main.isVisible());
     QVERIFY(!app.host.ended);
     QVERIFY(main.changed);
+}
+
+void TestCommands::keysReachTheirCommands_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("effect");
+    const QString reset = "Are you sure you want to reset all the words?";
+    const QString quit = "Are you sure you want to quit?";
+    QTest::newRow("Ctrl+S") << QKeyCombination(Qt::CTRL, Qt::Key_S) << "save dialog";
+    QTest::newRow("Ctrl+L") << QKeyCombination(Qt::CTRL, Qt::Key_L) << "open dialog";
+    QTest::newRow("Ctrl+R") << QKeyCombination(Qt::CTRL, Qt::Key_R) << reset;
+    QTest::newRow("Ctrl+Q") << QKeyCombination(Qt::CTRL, Qt::Key_Q) << quit;
+    QTest::newRow("Alt+S") << QKeyCombination(Qt::ALT, Qt::Key_S) << "save dialog";
+    QTest::newRow("Alt+L") << QKeyCombination(Qt::ALT, Qt::Key_L) << "open dialog";
+    QTest::newRow("Alt+R") << QKeyCombination(Qt::ALT, Qt::Key_R) << reset;
+    QTest::newRow("Alt+Q") << QKeyCombination(Qt::ALT, Qt::Key_Q) << quit;
+}
+
+void TestCommands::keysReachTheirCommands()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, effect);
+    TestApp app;
+    MainWindow& main = app.main();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(main.txtw, keys.key(), keys.keyboardModifiers());
+
+    const auto effects = [&] {
+        QStringList seen = app.host.messageTexts();
+        if (!app.host.saveRequests.isEmpty())
+            seen.append("save dialog");
+        if (!app.host.openRequests.isEmpty())
+            seen.append("open dialog");
+        return seen;
+    };
+    // An access key presses its button visibly first, so the click comes a moment later.
+    QTRY_COMPARE(effects(), QStringList{effect});
 }
 
 QTEST_MAIN(TestCommands)

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 
@@ -186,36 +187,15 @@ void TestStartup::mainWindowLayout()
     QCOMPARE(order, (QStringList{"txtw", "lstw", "txts", "cmdsave", "cmdquit", "cmdabout", "txtl",
                                  "cmdreset", "cmdopt", "lstproper", "txtpn", "Command1", "cmdload"}));
 
-    // The menu: every item by name, with its caption and shortcut.
-    struct Item {
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-    };
-    const Item items[] = {
-        {"mnusave", "&Save...", "Ctrl+S"},
-        {"mnuload", "&Load...", "Ctrl+L"},
-        {"mnureset", "&Reset", "Ctrl+R"},
-        {"mnuquit", "&Quit", "Ctrl+Q"},
-        {"mnuoptions", "&Message Options...", "Ctrl+M"},
-        {"mnucbpoet", "Quibbler &Poetry", "Ctrl+P"},
-        {"mnufont", "&Font...", ""},
-        {"mnufcolor", "Font &Color...", "Ctrl+O"},
-        {"mnubgcolor", "&Background Color...", ""},
-        {"mnufind", "Find number of words that start with...", "Ctrl+W"},
-        {"mnufproper", "Find number of proper nouns that start with...", "Ctrl+N"},
-        {"mnucontain", "Find number of words that contain...", ""},
-        {"mnufindw", "Find a word...", "Ctrl+F"},
-        {"mnufindp", "Find a Proper Noun...", ""},
-        {"mnujw", "Jump to word number...", ""},
-        {"mnujpn", "Jump to proper noun number...", ""},
-    };
-    for (const Item& item : items) {
-        auto* action = main.findChild<QAction*>(item.name);
-        QVERIFY2(action, item.name);
-        QCOMPARE(action->text(), QString(item.caption));
-        QCOMPARE(action->shortcut().toString(), QString(item.shortcut));
-    }
+    // Every menu item is there by name, in menu order.
+    QStringList items;
+    for (const QMenu* menu : {main.mnufile, main.mnuopts})
+        for (const QAction* action : menu->actions())
+            items.append(action->objectName());
+    QCOMPARE(items, (QStringList{"mnusave", "mnuload", "mnureset", "mnuhyphen", "mnuquit",
+                                 "mnuoptions", "mnucbpoet", "mnuhyphen2", "mnufont", "mnufcolor",
+                                 "mnubgcolor", "mnuhyphen5", "mnufind", "mnufproper", "mnucontain",
+                                 "mnuhyphen3", "mnufindw", "mnufindp", "mnuhyphen4", "mnujw", "mnujpn"}));
 }
 
 QTEST_MAIN(TestStartup)

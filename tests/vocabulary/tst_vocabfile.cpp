@@ -133,8 +133,6 @@ class TestVocabFile : public QObject
     Q_OBJECT
 
 private slots:
-    void encode_data();
-    void encode();
     void roundTrip_data();
     void roundTrip();
     void readFields_data();
@@ -164,25 +162,6 @@ private slots:
     void ensureExistsRefusesOddPath();
 };
 
-void TestVocabFile::encode_data()
-{
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QByteArray>("image");
-
-    QTest::newRow("empty list") << QStringList{} << QByteArray();
-    QTest::newRow("two entries") << QStringList{u"Hello"_s, u"New York"_s} << "\"Hello\"\r\n\"New York\"\r\n"_ba;
-    QTest::newRow("quotes doubled") << QStringList{u"say \"hi\""_s} << "\"say \"\"hi\"\"\"\r\n"_ba;
-    QTest::newRow("empty entry") << QStringList{QString()} << "\"\"\r\n"_ba;
-    QTest::newRow("utf-8 without BOM") << QStringList{u"Zoë"_s} << "\"Zo\xC3\xAB\"\r\n"_ba;
-}
-
-void TestVocabFile::encode()
-{
-    QFETCH(QStringList, entries);
-    QFETCH(QByteArray, image);
-    QCOMPARE(encodeEntries(entries), image);
-}
-
 void TestVocabFile::roundTrip_data()
 {
     QTest::addColumn<QStringList>("entries");
@@ -209,7 +188,6 @@ void TestVocabFile::readFields_data()
     QTest::addColumn<QStringList>("fields");
 
     QTest::newRow("empty text") << QString() << QStringList{};
-    QTest::newRow("one bare field") << u"a"_s << QStringList{u"a"_s};
     QTest::newRow("two bare fields") << u"a,b"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("final comma") << u"a,"_s << QStringList{u"a"_s};
     QTest::newRow("leading comma") << u",a"_s << QStringList{QString(), u"a"_s};
@@ -219,21 +197,16 @@ void TestVocabFile::readFields_data()
     QTest::newRow("empty line between") << u"\"a\"\r\n\r\n\"b\"\r\n"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("comma in quotes") << u"\"x,y\""_s << QStringList{u"x,y"_s};
     QTest::newRow("lone CRs") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("lone LFs") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("LF CR is two line ends") << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
-    QTest::newRow("CR CR LF") << u"a\r\r\nb"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("mixed line ends") << u"a\r\nb\rc\nd"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     QTest::newRow("blanks around bare fields") << u" \t a b \t,  c  \r\n"_s << QStringList{u"a b"_s, u"c"_s};
     QTest::newRow("blanks before a quote") << u"  \t\"a\",b"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("blanks inside quotes") << u"\" a \t\""_s << QStringList{u" a \t"_s};
     QTest::newRow("doubled quotes") << u"\"say \"\"hi\"\"\"\r\n"_s << QStringList{u"say \"hi\""_s};
-    QTest::newRow("just a doubled quote") << u"\"\"\"\""_s << QStringList{u"\""_s};
-    QTest::newRow("empty quotes") << u"\"\"\r\n\"\""_s << QStringList{QString(), QString()};
     QTest::newRow("text after closing quote") << u"\"a\"xyz,b\r\n"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("second quote after closing") << u"\"a\" \"b,c\"\r\nd"_s << QStringList{u"a"_s, u"c\""_s, u"d"_s};
     QTest::newRow("line ends inside quotes") << u"\"a\r\nb\rc\nd\",e"_s << QStringList{u"a\r\nb\rc\nd"_s, u"e"_s};
     QTest::newRow("unterminated quote") << u"\"abc\r\ndef,g"_s << QStringList{u"abc\r\ndef,g"_s};
-    QTest::newRow("unterminated after doubled") << u"x\n\"a\"\""_s << QStringList{u"x"_s, u"a\""_s};
     QTest::newRow("quote inside bare field") << u"ab\"c\"d,e"_s << QStringList{u"ab\"c\"d"_s, u"e"_s};
     QTest::newRow("NUL kept") << u"a\0b\r\n\"\0\""_s << QStringList{u"a\0b"_s, u"\0"_s};
 }
@@ -253,36 +226,22 @@ void TestVocabFile::decodeText_data()
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("ASCII") << "Hello, world\r\n"_ba << u"Hello, world\r\n"_s;
     QTest::newRow("NUL kept") << "a\0b"_ba << u"a\0b"_s;
-    QTest::newRow("two-byte") << "Zo\xC3\xAB"_ba << u"Zoë"_s;
     QTest::newRow("three-byte") << "\xE6\x97\xA5\xE6\x9C\xAC"_ba << u"日本"_s;
     QTest::newRow("four-byte") << "\xF0\x9F\x98\x80!"_ba << u"😀!"_s;
-    QTest::newRow("lowest of each length") << "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80"_ba << u"\u0080\u0800\U00010000"_s;
-    QTest::newRow("highest of each length") << "\x7F\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF"_ba << u"\u007F\u07FF\uFFFF\U0010FFFF"_s;
-    QTest::newRow("around the surrogates") << "\xED\x9F\xBF\xEE\x80\x80"_ba << u"\uD7FF\uE000"_s;
     QTest::newRow("cp1252 letter") << "caf\xE9"_ba << u"café"_s;
     QTest::newRow("cp1252 curly quotes") << "\x93hi\x94"_ba << u"“hi”"_s;
     QTest::newRow("cp1252 table") << "\x80\x92\x9F\x8A\x99"_ba << u"€’ŸŠ™"_s;
-    QTest::newRow("cp1252 undefined bytes") << "\x81\x8D\x8F\x90\x9D"_ba << u"\u0081\u008D\u008F\u0090\u009D"_s;
-    QTest::newRow("latin-1 range") << "\xA0\xBF\xFF"_ba << u"\u00A0¿ÿ"_s;
     QTest::newRow("stray continuation byte") << "a\x80" "b"_ba << u"a€b"_s;
     QTest::newRow("mixed") << "Zo\xC3\xAB caf\xE9 \xE2\x80\x94 \x96"_ba << u"Zoë café — –"_s;
     QTest::newRow("overlong two-byte") << "\xC0\xAF"_ba << u"À¯"_s;
-    QTest::newRow("overlong three-byte") << "\xE0\x80\xAF"_ba << u"à€¯"_s;
-    QTest::newRow("overlong four-byte") << "\xF0\x8F\xBF\xBF"_ba << u"ð\u008F¿¿"_s;
     QTest::newRow("surrogate") << "\xED\xA0\x80"_ba << u"í\u00A0€"_s;
     QTest::newRow("above U+10FFFF") << "\xF4\x90\x80\x80"_ba << u"ô\u0090€€"_s;
-    QTest::newRow("lead byte F5") << "\xF5\x80\x80\x80"_ba << u"õ€€€"_s;
     QTest::newRow("truncated at end") << "a\xE2\x82"_ba << u"aâ‚"_s;
     // The byte after the input in memory would complete the sequence.
     static const char euro[] = "a\xE2\x82\xAC";
     QTest::newRow("truncated before more memory") << QByteArray::fromRawData(euro, 3) << u"aâ‚"_s;
-    QTest::newRow("truncated four-byte") << "\xF0\x9F\x98"_ba << u"ðŸ˜"_s;
     QTest::newRow("cut short then valid") << "\xE2\xE2\x82\xAC"_ba << u"â€"_s;
     QTest::newRow("BOM dropped") << "\xEF\xBB\xBFhi"_ba << u"hi"_s;
-    QTest::newRow("only a BOM") << "\xEF\xBB\xBF"_ba << QString();
-    QTest::newRow("second BOM kept") << "\xEF\xBB\xBF\xEF\xBB\xBFhi"_ba << u"\uFEFFhi"_s;
-    QTest::newRow("BOM later kept") << "hi\xEF\xBB\xBF"_ba << u"hi\uFEFF"_s;
-    QTest::newRow("partial BOM") << "\xEF\xBBhi"_ba << u"ï»hi"_s;
 }
 
 void TestVocabFile::decodeText()
@@ -327,12 +286,9 @@ void TestVocabFile::writeEntries_data()
 
     const qint64 any = std::numeric_limits<qint64>::max();
     QTest::newRow("fits exactly") << 20 << qint64(0) << any << true;
-    QTest::newRow("many blocks") << 30000 << qint64(0) << any << true;
     QTest::newRow("takes little at a time") << 300 << qint64(0) << qint64(7) << true;
     QTest::newRow("full from the start") << 3 << any << any << false;
     QTest::newRow("one byte short") << 20 << qint64(1) << any << false;
-    QTest::newRow("one byte short, many blocks") << 30000 << qint64(1) << any << false;
-    QTest::newRow("short, little at a time") << 300 << qint64(100) << qint64(7) << false;
     QTest::newRow("stuck") << 20 << qint64(0) << qint64(0) << false;
 }
 
