@@ -8,7 +8,7 @@
 
 namespace quibbler {
 
-Forms::Forms(Host& host) : m_host(host) {}
+Forms::Forms(Host& host) : m_host(host) { }
 
 // The main window goes first: its handlers may still reach the other windows.
 Forms::~Forms()

@@ -11,7 +11,7 @@ namespace quibbler {
 // open in, and the font and colour that the font and colour dialogs start from.
 struct CommonDialog {
     QString fileName = QStringLiteral("qblvocab.txt");
-    QString folder;   // where the file dialogs open; the start-up files' folder at first
+    QString folder; // where the file dialogs open; the start-up files' folder at first
     QString dialogTitle;
     QString filter;
     int flags = 0;

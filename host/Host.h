@@ -17,9 +17,9 @@ enum class Answer { Ok, Yes, No };
 // What a file dialog is asked to show.
 struct FileDialogRequest {
     QString title;
-    QString filter;      // "Description|pattern|..." pairs
-    QString fileName;    // proposed name, absolute or relative to folder
-    QString folder;      // where the dialog opens
+    QString filter; // "Description|pattern|..." pairs
+    QString fileName; // proposed name, absolute or relative to folder
+    QString folder; // where the dialog opens
     int flags = 0;
 };
 
@@ -33,11 +33,13 @@ public:
     // A modal message box. Without a title it shows the application title;
     // an empty title shows an empty title bar.
     virtual Answer msgBox(const QString& prompt, Buttons buttons = Buttons::Ok,
-                          const std::optional<QString>& title = std::nullopt) = 0;
+                          const std::optional<QString>& title = std::nullopt)
+        = 0;
 
     // A modal input box; empty text on Cancel.
     virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText = {}) = 0;
+                             const QString& defaultText = {})
+        = 0;
 
     // File dialogs: the chosen path, or an empty string on Cancel.
     virtual QString openFileDialog(const FileDialogRequest& request) = 0;

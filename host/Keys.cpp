@@ -12,29 +12,50 @@ int keyCodeOf(int qtKey)
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16)
         return 112 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
-    case Qt::Key_Backspace: return key::Back;
+    case Qt::Key_Backspace:
+        return key::Back;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return key::Tab;
+    case Qt::Key_Backtab:
+        return key::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return key::Enter;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return key::Escape;
-    case Qt::Key_Space: return key::Space;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return key::Delete;
-    default: return 0;
+    case Qt::Key_Enter:
+        return key::Enter;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return key::Escape;
+    case Qt::Key_Space:
+        return key::Space;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return key::Delete;
+    default:
+        return 0;
     }
 }
 

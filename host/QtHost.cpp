@@ -52,8 +52,8 @@ Answer QtHost::msgBox(const QString& prompt, Buttons buttons, const std::optiona
 QString QtHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text
+        = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
 }
 

@@ -22,7 +22,8 @@ void GeneratorRandom::seedFromClock()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     const auto bits = static_cast<std::uint64_t>(ticks);
-    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32), 0x5eedu};
+    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32),
+                      0x5eedu};
     m_engine.seed(seq);
 }
 

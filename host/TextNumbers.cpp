@@ -35,8 +35,7 @@ bool isDigit(char16_t c)
 }
 
 // Reads characters one by one, stepping over blanks wherever they stand.
-class Reader
-{
+class Reader {
 public:
     explicit Reader(QStringView text) : m_text(text) { skipBlanks(); }
 
@@ -72,7 +71,7 @@ int radixDigit(char16_t c, int radix)
 
 // The whole number after "&H" or "&O". Accumulating in a double lets very long
 // runs grow huge (eventually infinite) instead of wrapping around.
-double readRadixNumber(Reader &in, int radix)
+double readRadixNumber(Reader& in, int radix)
 {
     double value = 0.0;
     for (int d = radixDigit(in.peek(), radix); d >= 0; d = radixDigit(in.peek(), radix)) {
@@ -84,7 +83,7 @@ double readRadixNumber(Reader &in, int radix)
 
 // The power of ten after an E; 0 when no digit follows, as then the E is not
 // part of the number (and nothing after it is read anyway).
-std::int64_t readExponent(Reader &in)
+std::int64_t readExponent(Reader& in)
 {
     in.next(); // the E
     bool negative = false;
@@ -100,7 +99,7 @@ std::int64_t readExponent(Reader &in)
     return negative ? -exponent : exponent;
 }
 
-double readDecimalNumber(Reader &in)
+double readDecimalNumber(Reader& in)
 {
     bool negative = false;
     if (in.peek() == u'+' || in.peek() == u'-') {
@@ -151,8 +150,8 @@ double readDecimalNumber(Reader &in)
     significant.push_back('e');
     significant += std::to_string(scale);
     double value = 0.0;
-    const auto result = std::from_chars(significant.data(), significant.data() + significant.size(), value,
-                                        std::chars_format::scientific);
+    const auto result = std::from_chars(significant.data(), significant.data() + significant.size(),
+                                        value, std::chars_format::scientific);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude <= 0)
             return 0.0; // never -0: callers treat zero as plain zero
@@ -200,8 +199,8 @@ QString signedNumberText(double value)
             digits.push_back(c);
     int exponent = 0;
     const std::string_view expText = sci.substr(ePos + 1);
-    std::from_chars(expText.data() + (expText.front() == '+' ? 1 : 0), expText.data() + expText.size(),
-                    exponent);
+    std::from_chars(expText.data() + (expText.front() == '+' ? 1 : 0),
+                    expText.data() + expText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -53,8 +53,8 @@ OptionsWindow::OptionsWindow()
                      "optlcase", 32, 72, 289, 33);
     optucase = place(new QRadioButton(QStringLiteral("Make all letters Uppercase"), this),
                      "optucase", 32, 120, 289, 33);
-    chkc = place(new QCheckBox(QStringLiteral("Capitalize common proper nouns"), this), "chkc",
-                 32, 168, 289, 25);
+    chkc = place(new QCheckBox(QStringLiteral("Capitalize common proper nouns"), this), "chkc", 32,
+                 168, 289, 25);
     Check1 = place(new QCheckBox(QStringLiteral("Delete current list when you load"), this),
                    "Check1", 32, 208, 289, 25);
     Check1->setChecked(true);
@@ -84,8 +84,8 @@ OptionsWindow::OptionsWindow()
 
     cmdok = place(new QPushButton(QStringLiteral("OK"), this), "cmdok", 120, 464, 105, 33);
 
-    const QList<QWidget*> tabOrder{optucase, optnorm, optlcase, cmdok, chkc, txtword,
-                                   cbopersonal, Check1, txtpattern, txtwl, txtdelim};
+    const QList<QWidget*> tabOrder{optucase,    optnorm, optlcase,   cmdok, chkc,    txtword,
+                                   cbopersonal, Check1,  txtpattern, txtwl, txtdelim};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
 

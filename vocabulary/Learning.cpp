@@ -15,8 +15,9 @@
 
 namespace quibbler {
 
-const QString kWordsFullMessage = QStringLiteral(
-    "Quibbler's word list is full: it holds 32767 words, the most it can. No more words were added.");
+const QString kWordsFullMessage
+    = QStringLiteral("Quibbler's word list is full: it holds 32767 words, the most it can. No more "
+                     "words were added.");
 const QString kProperNounsFullMessage = QStringLiteral(
     "Quibbler's proper noun list is full: it holds 32767 proper nouns, the most it can. "
     "No more proper nouns were added.");

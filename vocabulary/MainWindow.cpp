@@ -63,9 +63,9 @@ void MainWindow::connectHandlers()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    ListBox* list = watched == lstw->viewport()        ? lstw
-                    : watched == lstproper->viewport() ? lstproper
-                                                       : nullptr;
+    ListBox* list = watched == lstw->viewport() ? lstw
+        : watched == lstproper->viewport()      ? lstproper
+                                                : nullptr;
     if (list && event->type() == QEvent::MouseMove) {
         if (list == lstw)
             lstw_MouseMove();

@@ -130,18 +130,19 @@ void MainWindow::buildControls()
     Label7 = label(client, "Label7", QStringLiteral("Add Proper Nouns for QBL to learn"), 280, 440);
     txtpn = textBox(client, "txtpn", 264, 480, 297, 97);
 
-    cmdsave = button(client, "cmdsave", QStringLiteral("&Save"), QStringLiteral("Save a text file"), 32);
-    cmdload = button(client, "cmdload", QStringLiteral("&Load"), QStringLiteral("Load a text file"), 88);
+    cmdsave = button(client, "cmdsave", QStringLiteral("&Save"), QStringLiteral("Save a text file"),
+                     32);
+    cmdload = button(client, "cmdload", QStringLiteral("&Load"), QStringLiteral("Load a text file"),
+                     88);
     cmdreset = button(client, "cmdreset", QStringLiteral("&Reset"),
                       QStringLiteral("Clear all of Quibbler's known words"), 144);
     cmdopt = button(client, "cmdopt", QStringLiteral("&Options"),
                     QStringLiteral("Opens up the Options form"), 200);
     cmdabout = button(client, "cmdabout", QStringLiteral("&About\\Help"),
                       QStringLiteral("About Quibbler"), 256);
-    Command1 = button<WrapButton>(client, "Command1",
-                                  QStringLiteral("&Find number of words that start wtih..."),
-                                  QStringLiteral("Find out how many words start with a certain letter"),
-                                  312, 81);
+    Command1 = button<WrapButton>(
+        client, "Command1", QStringLiteral("&Find number of words that start wtih..."),
+        QStringLiteral("Find out how many words start with a certain letter"), 312, 81);
     cmdquit = button(client, "cmdquit", QStringLiteral("&Quit"), QStringLiteral("Quit"), 408);
 
     lstsw = listBox(client, "lstsw", 624, 544, 177, 224);
@@ -156,8 +157,8 @@ void MainWindow::buildControls()
     Timer1->setSingleShot(true);
 
     // Focus starts in the first control of the tab order.
-    const QList<QWidget*> tabOrder{txtw, lstw, txts, cmdsave, cmdquit, cmdabout, txtl,
-                                   cmdreset, cmdopt, lstproper, txtpn, Command1, cmdload};
+    const QList<QWidget*> tabOrder{txtw,     lstw,   txts,      cmdsave, cmdquit,  cmdabout, txtl,
+                                   cmdreset, cmdopt, lstproper, txtpn,   Command1, cmdload};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     txtw->setFocus();
@@ -169,9 +170,12 @@ void MainWindow::buildMenus()
 {
     mnufile = menuBar()->addMenu(QStringLiteral("&File"));
     mnufile->setObjectName(QStringLiteral("mnufile"));
-    mnusave = item(mnufile, "mnusave", QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuload = item(mnufile, "mnuload", QStringLiteral("&Load..."), QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnureset = item(mnufile, "mnureset", QStringLiteral("&Reset"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnusave
+        = item(mnufile, "mnusave", QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuload
+        = item(mnufile, "mnuload", QStringLiteral("&Load..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnureset
+        = item(mnufile, "mnureset", QStringLiteral("&Reset"), QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuhyphen = separator(mnufile, "mnuhyphen");
     mnuquit = item(mnufile, "mnuquit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -192,7 +196,8 @@ void MainWindow::buildMenus()
     mnufproper = item(mnuopts, "mnufproper",
                       QStringLiteral("Find number of proper nouns that start with..."),
                       QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnucontain = item(mnuopts, "mnucontain", QStringLiteral("Find number of words that contain..."));
+    mnucontain
+        = item(mnuopts, "mnucontain", QStringLiteral("Find number of words that contain..."));
     mnuhyphen3 = separator(mnuopts, "mnuhyphen3");
     mnufindw = item(mnuopts, "mnufindw", QStringLiteral("Find a word..."),
                     QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -12,7 +12,7 @@ class ListBox;
 // else on the entry that was last when it was looked for.
 class StoreLearner {
 public:
-    explicit StoreLearner(ListBox& list) : m_list(list) {}
+    explicit StoreLearner(ListBox& list) : m_list(list) { }
 
     // One word: looked for, and appended when new and not empty.
     void take(const QString& word);

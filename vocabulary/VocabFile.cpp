@@ -15,10 +15,9 @@ namespace {
 // Windows-1252 for 0x80..0x9F. The five bytes the code page leaves undefined
 // keep their C1 control code, so nothing in an old file is lost.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 char16_t fromCp1252(unsigned char byte)
@@ -84,7 +83,8 @@ QString writeImage(QIODevice& device, const QByteArray& image)
 {
     constexpr qsizetype chunk = qsizetype(1) << 16;
     for (qsizetype done = 0; done < image.size();) {
-        const qint64 written = device.write(image.constData() + done, std::min(chunk, image.size() - done));
+        const qint64 written
+            = device.write(image.constData() + done, std::min(chunk, image.size() - done));
         if (written <= 0)
             return device.errorString();
         done += written;
@@ -261,7 +261,8 @@ FileResult loadFields(const QString& path, QStringList& fields)
 FileResult ensureExists(const QString& path)
 {
     const bool existed = QFileInfo::exists(path);
-    const QString what = existed ? QStringLiteral("Could not open the file") : QStringLiteral("Could not create the file");
+    const QString what = existed ? QStringLiteral("Could not open the file")
+                                 : QStringLiteral("Could not create the file");
     if (const QString reason = whyUnusable(path); !reason.isEmpty())
         return failure(what, path, reason);
 

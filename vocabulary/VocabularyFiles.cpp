@@ -79,8 +79,8 @@ SaveOutcome MainWindow::cmdsave_Click()
     // Only words that are on disk count as saved.
     changed = false;
 
-    const vocabfile::FileResult names =
-        vocabfile::saveEntries(properNounsFilePath(), lstproper->entries());
+    const vocabfile::FileResult names
+        = vocabfile::saveEntries(properNounsFilePath(), lstproper->entries());
     if (!names.ok) {
         m_host.msgBox(names.error);
         return SaveOutcome::Failed;
@@ -93,7 +93,7 @@ SaveOutcome MainWindow::offerSave()
     if (!changed
         || m_host.msgBox(QStringLiteral("Do you wish to save your changes?"), Buttons::YesNo,
                          QStringLiteral("Save?"))
-               != Answer::Yes)
+            != Answer::Yes)
         return SaveOutcome::Cancelled;
     return cmdsave_Click();
 }

@@ -15,7 +15,8 @@ void WrapButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const int margin = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2 + 2;
-    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+    QRect area = style()
+                     ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                      .adjusted(margin, 0, -margin, 0);
     if (isDown()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),

@@ -133,8 +133,9 @@ void TestOptions::layoutAndTabOrder()
             control = control->nextInFocusChain();
         order.append(control->objectName());
     }
-    QCOMPARE(order, (QStringList{"optucase", "optnorm", "optlcase", "cmdok", "chkc", "txtword",
-                                 "cbopersonal", "Check1", "txtpattern", "txtwl", "txtdelim"}));
+    QCOMPARE(order,
+             (QStringList{"optucase", "optnorm", "optlcase", "cmdok", "chkc", "txtword",
+                          "cbopersonal", "Check1", "txtpattern", "txtwl", "txtdelim"}));
     options.hide();
 }
 

@@ -19,7 +19,7 @@ void ScriptedRandom::seedFromClock()
     m_fallback.seed(4242);
 }
 
-ScriptedHost::ScriptedHost(QString programFolder) : m_programFolder(std::move(programFolder)) {}
+ScriptedHost::ScriptedHost(QString programFolder) : m_programFolder(std::move(programFolder)) { }
 
 Answer ScriptedHost::msgBox(const QString& prompt, Buttons buttons,
                             const std::optional<QString>& title)

@@ -18,8 +18,8 @@ public:
     void seed(double value) override;
     void seedFromClock() override;
 
-    QList<double> script;  // returned first, in order
-    QStringList reseeds;   // "1000", "clock", ... in order
+    QList<double> script; // returned first, in order
+    QStringList reseeds; // "1000", "clock", ... in order
 
 private:
     GeneratorRandom m_fallback;

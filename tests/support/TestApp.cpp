@@ -11,8 +11,7 @@ namespace quibbler::test {
 
 TestApp::TestApp(const QStringList& words, const QStringList& names)
     : TestApp(RawFiles{}, fileOf(words), fileOf(names))
-{
-}
+{ }
 
 TestApp::TestApp(RawFiles, const QByteArray& wordsFile, const QByteArray& namesFile)
 {

@@ -18,7 +18,7 @@ class OptionsWindow;
 namespace quibbler::test {
 
 // Marks start-up files given as the exact bytes they hold.
-struct RawFiles {};
+struct RawFiles { };
 
 // The whole program on a scripted host, with its start-up files in a
 // temporary folder of its own.

@@ -46,7 +46,8 @@ void TestCommands::reset()
     QTest::mouseClick(main.cmdreset, Qt::LeftButton);
 
     QCOMPARE(app.host.messages.size(), 1);
-    QCOMPARE(app.host.messages.first().text, QString("Are you sure you want to reset all the words?"));
+    QCOMPARE(app.host.messages.first().text,
+             QString("Are you sure you want to reset all the words?"));
     QCOMPARE(app.host.messages.first().title, QString("Quit?"));
     QCOMPARE(entriesOf(main.lstw), after);
     QCOMPARE(main.lblwk->text(), QString::number(after.size()));
@@ -69,12 +70,13 @@ void TestCommands::deleteEntry_data()
     for (bool names : {false, true}) {
         const char* list = names ? "names " : "words ";
         QTest::addRow("%sthird, yes", list) << names << 2 << Qt::Key_Delete << Answer::Yes
-                                             << QStringList{"a", "b", "d", "e"} << true;
-        QTest::addRow("%sthird, no", list) << names << 2 << Qt::Key_Delete << Answer::No << five << true;
-        QTest::addRow("%snothing selected", list) << names << -1 << Qt::Key_Delete << Answer::Yes
-                                                   << five << false;
-        QTest::addRow("%sother key", list) << names << 2 << Qt::Key_Backspace << Answer::Yes << five
-                                            << false;
+                                            << QStringList{"a", "b", "d", "e"} << true;
+        QTest::addRow("%sthird, no", list)
+            << names << 2 << Qt::Key_Delete << Answer::No << five << true;
+        QTest::addRow("%snothing selected", list)
+            << names << -1 << Qt::Key_Delete << Answer::Yes << five << false;
+        QTest::addRow("%sother key", list)
+            << names << 2 << Qt::Key_Backspace << Answer::Yes << five << false;
     }
 }
 
@@ -100,7 +102,8 @@ void TestCommands::deleteEntry()
     QCOMPARE(count->text(), QString::number(after.size()));
     QCOMPARE(app.host.messages.size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(app.host.messages.first().text, QString("Are you sure you want to delete this word?"));
+        QCOMPARE(app.host.messages.first().text,
+                 QString("Are you sure you want to delete this word?"));
         QCOMPARE(app.host.messages.first().title, QString("Delete?"));
     }
     QVERIFY(!main.changed);
@@ -114,8 +117,9 @@ void TestCommands::tooltipNamesTheSelection()
     TestApp app({"Hello", "dog", "cat"}, {"Alice"});
     MainWindow& main = app.main();
     main.lstw->setSelectedPos(2);
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), main.lstw->viewport()->mapToGlobal(QPointF(5, 5)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
+                     main.lstw->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(main.lstw->viewport(), &move);
     QCOMPARE(main.lstw->toolTip(), QString("cat - 3"));
 
@@ -135,15 +139,17 @@ void TestCommands::quit_data()
 
     using L = QList<Answer>;
     QTest::newRow("no") << true << L{Answer::No} << QString() << 1 << false << false;
-    QTest::newRow("yes, nothing learned") << false << L{Answer::Yes} << QString() << 1 << true << false;
-    QTest::newRow("yes, don't save") << true << L{Answer::Yes, Answer::No} << QString() << 2 << true
-                                     << false;
-    QTest::newRow("yes, save") << true << L{Answer::Yes, Answer::Yes} << "saved.txt" << 2 << true << true;
-    QTest::newRow("yes, save cancelled") << true << L{Answer::Yes, Answer::Yes} << QString() << 2
-                                         << true << false;
+    QTest::newRow("yes, nothing learned")
+        << false << L{Answer::Yes} << QString() << 1 << true << false;
+    QTest::newRow("yes, don't save")
+        << true << L{Answer::Yes, Answer::No} << QString() << 2 << true << false;
+    QTest::newRow("yes, save") << true << L{Answer::Yes, Answer::Yes} << "saved.txt" << 2 << true
+                               << true;
+    QTest::newRow("yes, save cancelled")
+        << true << L{Answer::Yes, Answer::Yes} << QString() << 2 << true << false;
     // Words that could not be saved keep the program open.
-    QTest::newRow("yes, save fails") << true << L{Answer::Yes, Answer::Yes} << "blocker/x.txt" << 3
-                                     << false << false;
+    QTest::newRow("yes, save fails")
+        << true << L{Answer::Yes, Answer::Yes} << "blocker/x.txt" << 3 << false << false;
 }
 
 void TestCommands::quit()

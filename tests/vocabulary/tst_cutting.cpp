@@ -28,8 +28,8 @@ void TestCutting::words_data()
     QTest::newRow("only delimiters") << " ;." << d << QStringList{"", "", "", ""};
     QTest::newRow("underscore") << "New_York" << d << QStringList{"New York"};
     QTest::newRow("underscore as delimiter") << "New_York" << d + "_" << QStringList{"New", "York"};
-    QTest::newRow("word characters") << "don't well-known 42 (x)" << d
-                                     << QStringList{"don't", "well-known", "42", "(x)"};
+    QTest::newRow("word characters")
+        << "don't well-known 42 (x)" << d << QStringList{"don't", "well-known", "42", "(x)"};
     QTest::newRow("decimal point cuts") << "3.14" << d << QStringList{"3", "14"};
     QTest::newRow("line breaks") << "one\r\ntwo\tthree" << d
                                  << QStringList{"one", "", "two", "three"};
@@ -52,8 +52,8 @@ void TestCutting::properNouns_data()
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("punctuation and blank") << "Alice, Bob. Carol"
-                                           << QStringList{"Alice", "Bob", "Carol"};
+    QTest::newRow("punctuation and blank")
+        << "Alice, Bob. Carol" << QStringList{"Alice", "Bob", "Carol"};
     QTest::newRow("letter after comma is skipped") << "Alice,Bob" << QStringList{"Alice", "ob"};
     QTest::newRow("blank separates") << "Mary Ann" << QStringList{"Mary", "Ann"};
     QTest::newRow("underscore joins") << "Mary_Ann" << QStringList{"Mary Ann"};

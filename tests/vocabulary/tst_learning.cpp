@@ -38,20 +38,23 @@ void TestLearning::learn_data()
     QTest::newRow("sentence") << QStringList{} << "Hello, world! Hello again."
                               << QStringList{"Hello", "world", "again"} << 2 << true;
     // A new last word leaves the selection on the entry that was last when it was looked for.
-    QTest::newRow("no trailing delimiter") << QStringList{} << "Hello world"
-                                           << QStringList{"Hello", "world"} << 0 << true;
-    QTest::newRow("known word, other case") << QStringList{"Hello", "cat"} << "hello"
-                                            << QStringList{"Hello", "cat"} << 0 << false;
-    QTest::newRow("first form kept") << QStringList{} << "IN in In" << QStringList{"IN"} << 0 << true;
-    QTest::newRow("underscore") << QStringList{} << "New_York" << QStringList{"New York"} << -1 << true;
-    QTest::newRow("word characters") << QStringList{} << "don't well-known 42 3.14"
-                                     << QStringList{"don't", "well-known", "42", "3", "14"} << 3 << true;
+    QTest::newRow("no trailing delimiter")
+        << QStringList{} << "Hello world" << QStringList{"Hello", "world"} << 0 << true;
+    QTest::newRow("known word, other case")
+        << QStringList{"Hello", "cat"} << "hello" << QStringList{"Hello", "cat"} << 0 << false;
+    QTest::newRow("first form kept")
+        << QStringList{} << "IN in In" << QStringList{"IN"} << 0 << true;
+    QTest::newRow("underscore") << QStringList{} << "New_York" << QStringList{"New York"} << -1
+                                << true;
+    QTest::newRow("word characters")
+        << QStringList{} << "don't well-known 42 3.14"
+        << QStringList{"don't", "well-known", "42", "3", "14"} << 3 << true;
     QTest::newRow("several lines") << QStringList{"x"} << "one\ntwo\nthree"
                                    << QStringList{"x", "one", "two", "three"} << 2 << true;
     QTest::newRow("empty box") << QStringList{"x"} << "" << QStringList{"x"} << 0 << false;
     QTest::newRow("only delimiters") << QStringList{} << " ,;. " << QStringList{} << -1 << false;
-    QTest::newRow("non-ASCII case") << QStringList{"ÉCOLE"} << "école Straße"
-                                    << QStringList{"ÉCOLE", "Straße"} << 0 << true;
+    QTest::newRow("non-ASCII case")
+        << QStringList{"ÉCOLE"} << "école Straße" << QStringList{"ÉCOLE", "Straße"} << 0 << true;
 }
 
 void TestLearning::learn()
@@ -152,12 +155,13 @@ void TestLearning::properNouns_data()
 
     QTest::newRow("punctuation") << QStringList{} << "Alice, Bob. Carol"
                                  << QStringList{"Alice", "Bob", "Carol"} << 1;
-    QTest::newRow("skip after comma") << QStringList{} << "Alice,Bob" << QStringList{"Alice", "ob"} << 0;
+    QTest::newRow("skip after comma")
+        << QStringList{} << "Alice,Bob" << QStringList{"Alice", "ob"} << 0;
     QTest::newRow("blank") << QStringList{} << "Mary Ann" << QStringList{"Mary", "Ann"} << 0;
     QTest::newRow("underscore") << QStringList{} << "Mary_Ann" << QStringList{"Mary Ann"} << -1;
     QTest::newRow("known, other case") << QStringList{"bob"} << "Bob" << QStringList{"bob"} << 0;
-    QTest::newRow("lines") << QStringList{} << "Alice\nBob\nAlice"
-                           << QStringList{"Alice", "Bob"} << 0;
+    QTest::newRow("lines") << QStringList{} << "Alice\nBob\nAlice" << QStringList{"Alice", "Bob"}
+                           << 0;
     QTest::newRow("quote kept") << QStringList{} << "O\"Neil" << QStringList{"O\"Neil"} << -1;
 }
 

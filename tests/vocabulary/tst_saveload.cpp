@@ -93,14 +93,16 @@ void TestSaveLoad::savedWordsComeBackAtStartup()
 
     Forms again(app.host);
     again.start();
-    QCOMPARE(entriesOf(again.frmcbox().lstw), (QStringList{"zebra", "apple", "New York", "Ünïcode"}));
+    QCOMPARE(entriesOf(again.frmcbox().lstw),
+             (QStringList{"zebra", "apple", "New York", "Ünïcode"}));
     QCOMPARE(entriesOf(again.frmcbox().lstproper), (QStringList{"Alice", "Bob"}));
 
     // The same file through the load command is cut at the blank.
     again.frmcbox().lstw->clearAll();
     app.host.openPaths = {app.path("qblvocab.txt")};
     again.frmcbox().mnuload_Click();
-    QCOMPARE(entriesOf(again.frmcbox().lstw), (QStringList{"zebra", "apple", "New", "York", "Ünïcode"}));
+    QCOMPARE(entriesOf(again.frmcbox().lstw),
+             (QStringList{"zebra", "apple", "New", "York", "Ünïcode"}));
 }
 
 void TestSaveLoad::cancelledSaveChangesNothing()
@@ -152,14 +154,15 @@ void TestSaveLoad::load_data()
     QTest::addColumn<bool>("clearFirst");
     QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("replace") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"}) << true
-                             << QStringList{"dog", "New", "York", "cat"};
-    QTest::newRow("merge") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"}) << false
-                           << QStringList{"old", "Dog", "New", "York", "cat"};
+    QTest::newRow("replace") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"})
+                             << true << QStringList{"dog", "New", "York", "cat"};
+    QTest::newRow("merge") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"})
+                           << false << QStringList{"old", "Dog", "New", "York", "cat"};
     QTest::newRow("all known") << QStringList{"a", "b"} << fileOf({"B", "A"}) << false
                                << QStringList{"a", "b"};
-    QTest::newRow("hand-written") << QStringList{} << QByteArray("one, two_three\r\n\"x,y\"\n\nfour")
-                                  << true << QStringList{"one", "two three", "x", "y", "four"};
+    QTest::newRow("hand-written") << QStringList{}
+                                  << QByteArray("one, two_three\r\n\"x,y\"\n\nfour") << true
+                                  << QStringList{"one", "two three", "x", "y", "four"};
     QTest::newRow("empty file") << QStringList{"a"} << QByteArray() << true << QStringList{};
     QTest::newRow("Windows-1252") << QStringList{} << QByteArray("\"caf\xe9\"\r\n") << true
                                   << QStringList{"café"};
@@ -273,7 +276,8 @@ void TestSaveLoad::unreadableLoadLeavesTheStore()
         main.mnuload_Click();
         QCOMPARE(entriesOf(main.lstw), (QStringList{"a", "b"}));
         QCOMPARE(app.host.messages.size(), 1);
-        QVERIFY2(app.host.messages.first().text.contains(name), qPrintable(app.host.messages.first().text));
+        QVERIFY2(app.host.messages.first().text.contains(name),
+                 qPrintable(app.host.messages.first().text));
         QVERIFY(main.isVisible());
     }
 }

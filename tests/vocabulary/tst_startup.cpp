@@ -7,10 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -99,7 +99,8 @@ void TestStartup::unreadableFileIsReportedAndTheProgramStarts()
     Forms forms(host);
     forms.start();
     QCOMPARE(host.messages.size(), 1);
-    QVERIFY2(host.messages.first().text.contains("qblvocab.txt"), qPrintable(host.messages.first().text));
+    QVERIFY2(host.messages.first().text.contains("qblvocab.txt"),
+             qPrintable(host.messages.first().text));
     QVERIFY(forms.frmcbox().isVisible());
     QCOMPARE(forms.frmcbox().lstw->count(), 0);
     QCOMPARE(entriesOf(forms.frmcbox().lstproper), QStringList{"Alice"});
@@ -112,7 +113,8 @@ void TestStartup::overfullFileIsCutAtTheLimit()
         words.append(QString::number(i));
     TestApp app(words);
     QCOMPARE(app.main().lstw->count(), ListBox::MaxEntries);
-    QCOMPARE(app.main().lstw->entryAt(ListBox::MaxEntries - 1), QString::number(ListBox::MaxEntries - 1));
+    QCOMPARE(app.main().lstw->entryAt(ListBox::MaxEntries - 1),
+             QString::number(ListBox::MaxEntries - 1));
     QCOMPARE(app.host.messageTexts(), QStringList{kWordsFullMessage});
 
     // Learning into the full list adds nothing and says so once.
@@ -161,12 +163,12 @@ void TestStartup::mainWindowLayout()
         QRect rect;
     };
     const Place places[] = {
-        {"lstw", {40, 48, 177, 224}},      {"lstproper", {40, 408, 177, 124}},
-        {"txtw", {368, 64, 73, 28}},       {"txts", {264, 144, 297, 129}},
-        {"txtl", {264, 328, 297, 97}},     {"txtpn", {264, 480, 297, 97}},
-        {"cmdsave", {656, 32, 97, 41}},    {"Command1", {656, 312, 97, 81}},
-        {"cmdquit", {656, 408, 97, 41}},   {"Shape2", {232, 16, 377, 585}},
-        {"lblwk", {72, 304, 81, 25}},      {"lblpk", {72, 352, 81, 33}},
+        {"lstw", {40, 48, 177, 224}},    {"lstproper", {40, 408, 177, 124}},
+        {"txtw", {368, 64, 73, 28}},     {"txts", {264, 144, 297, 129}},
+        {"txtl", {264, 328, 297, 97}},   {"txtpn", {264, 480, 297, 97}},
+        {"cmdsave", {656, 32, 97, 41}},  {"Command1", {656, 312, 97, 81}},
+        {"cmdquit", {656, 408, 97, 41}}, {"Shape2", {232, 16, 377, 585}},
+        {"lblwk", {72, 304, 81, 25}},    {"lblpk", {72, 352, 81, 33}},
     };
     for (const Place& place : places) {
         auto* control = main.findChild<QWidget*>(place.name);
@@ -184,18 +186,21 @@ void TestStartup::mainWindowLayout()
             control = control->nextInFocusChain();
         order.append(control->objectName());
     }
-    QCOMPARE(order, (QStringList{"txtw", "lstw", "txts", "cmdsave", "cmdquit", "cmdabout", "txtl",
-                                 "cmdreset", "cmdopt", "lstproper", "txtpn", "Command1", "cmdload"}));
+    QCOMPARE(order,
+             (QStringList{"txtw", "lstw", "txts", "cmdsave", "cmdquit", "cmdabout", "txtl",
+                          "cmdreset", "cmdopt", "lstproper", "txtpn", "Command1", "cmdload"}));
 
     // Every menu item is there by name, in menu order.
     QStringList items;
     for (const QMenu* menu : {main.mnufile, main.mnuopts})
         for (const QAction* action : menu->actions())
             items.append(action->objectName());
-    QCOMPARE(items, (QStringList{"mnusave", "mnuload", "mnureset", "mnuhyphen", "mnuquit",
-                                 "mnuoptions", "mnucbpoet", "mnuhyphen2", "mnufont", "mnufcolor",
-                                 "mnubgcolor", "mnuhyphen5", "mnufind", "mnufproper", "mnucontain",
-                                 "mnuhyphen3", "mnufindw", "mnufindp", "mnuhyphen4", "mnujw", "mnujpn"}));
+    QCOMPARE(items,
+             (QStringList{"mnusave",    "mnuload",    "mnureset",   "mnuhyphen",  "mnuquit",
+                          "mnuoptions", "mnucbpoet",  "mnuhyphen2", "mnufont",    "mnufcolor",
+                          "mnubgcolor", "mnuhyphen5", "mnufind",    "mnufproper", "mnucontain",
+                          "mnuhyphen3", "mnufindw",   "mnufindp",   "mnuhyphen4", "mnujw",
+                          "mnujpn"}));
 }
 
 QTEST_MAIN(TestStartup)

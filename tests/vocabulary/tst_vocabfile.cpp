@@ -23,10 +23,9 @@ namespace {
 
 // Takes at most `capacity` bytes in all and at most `perWrite` in one call;
 // past its capacity every write fails, and with `perWrite` 0 it is stuck.
-class LimitedDevice : public QIODevice
-{
+class LimitedDevice : public QIODevice {
 public:
-    LimitedDevice(qint64 capacity, qint64 perWrite) : m_capacity(capacity), m_perWrite(perWrite) {}
+    LimitedDevice(qint64 capacity, qint64 perWrite) : m_capacity(capacity), m_perWrite(perWrite) { }
     QByteArray written;
 
 protected:
@@ -72,12 +71,13 @@ QByteArray fileBytes(const QString& path)
 
 QStringList dirEntries(const QString& dir)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 bool isFifo(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 
@@ -109,9 +109,12 @@ bool oddIntact(const QString& path, Odd kind)
 {
     const QFileInfo info(path);
     switch (kind) {
-    case Odd::Folder: return info.isDir() && fileBytes(path + u"/inside.txt"_s) == "kept";
-    case Odd::Fifo: return isFifo(path);
-    case Odd::LinkToFifo: return info.isSymLink() && isFifo(info.symLinkTarget());
+    case Odd::Folder:
+        return info.isDir() && fileBytes(path + u"/inside.txt"_s) == "kept";
+    case Odd::Fifo:
+        return isFifo(path);
+    case Odd::LinkToFifo:
+        return info.isSymLink() && isFifo(info.symLinkTarget());
     }
     return false;
 }
@@ -128,8 +131,7 @@ void addOddRows()
 
 Q_DECLARE_METATYPE(Odd)
 
-class TestVocabFile : public QObject
-{
+class TestVocabFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -169,9 +171,11 @@ void TestVocabFile::roundTrip_data()
     QTest::newRow("empty list") << QStringList{};
     QTest::newRow("plain") << QStringList{u"Hello"_s, u"New York"_s};
     QTest::newRow("commas") << QStringList{u"a,b"_s, u","_s, u"x, y, z"_s};
-    QTest::newRow("quotes") << QStringList{u"\""_s, u"\"\""_s, u"say \"hi\""_s, u"\"start"_s, u"end\""_s};
+    QTest::newRow("quotes") << QStringList{u"\""_s, u"\"\""_s, u"say \"hi\""_s, u"\"start"_s,
+                                           u"end\""_s};
     QTest::newRow("blanks kept") << QStringList{u"  lead"_s, u"trail  "_s, u"\tboth \t"_s, u" "_s};
-    QTest::newRow("non-ASCII") << QStringList{u"Zoë"_s, u"日本"_s, u"😀 grin"_s, u"café"_s, u"’”€"_s};
+    QTest::newRow("non-ASCII") << QStringList{u"Zoë"_s, u"日本"_s, u"😀 grin"_s, u"café"_s,
+                                              u"’”€"_s};
     QTest::newRow("empty entries") << QStringList{QString(), u"a"_s, QString()};
     QTest::newRow("line ends inside") << QStringList{u"one\r\ntwo"_s, u"cr\rlf\n"_s};
 }
@@ -179,7 +183,9 @@ void TestVocabFile::roundTrip_data()
 void TestVocabFile::roundTrip()
 {
     QFETCH(QStringList, entries);
-    QCOMPARE(quibbler::vocabfile::readFields(quibbler::vocabfile::decodeText(encodeEntries(entries))), entries);
+    QCOMPARE(
+        quibbler::vocabfile::readFields(quibbler::vocabfile::decodeText(encodeEntries(entries))),
+        entries);
 }
 
 void TestVocabFile::readFields_data()
@@ -193,21 +199,29 @@ void TestVocabFile::readFields_data()
     QTest::newRow("leading comma") << u",a"_s << QStringList{QString(), u"a"_s};
     QTest::newRow("comma then line end") << u"a,\r\n"_s << QStringList{u"a"_s, QString()};
     QTest::newRow("empty line") << u"\r\n"_s << QStringList{QString()};
-    QTest::newRow("file image") << u"\"Hello\"\r\n\"New York\"\r\n"_s << QStringList{u"Hello"_s, u"New York"_s};
-    QTest::newRow("empty line between") << u"\"a\"\r\n\r\n\"b\"\r\n"_s << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("file image") << u"\"Hello\"\r\n\"New York\"\r\n"_s
+                                << QStringList{u"Hello"_s, u"New York"_s};
+    QTest::newRow("empty line between")
+        << u"\"a\"\r\n\r\n\"b\"\r\n"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("comma in quotes") << u"\"x,y\""_s << QStringList{u"x,y"_s};
     QTest::newRow("lone CRs") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF CR is two line ends") << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
-    QTest::newRow("mixed line ends") << u"a\r\nb\rc\nd"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
-    QTest::newRow("blanks around bare fields") << u" \t a b \t,  c  \r\n"_s << QStringList{u"a b"_s, u"c"_s};
+    QTest::newRow("LF CR is two line ends")
+        << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("mixed line ends")
+        << u"a\r\nb\rc\nd"_s << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("blanks around bare fields")
+        << u" \t a b \t,  c  \r\n"_s << QStringList{u"a b"_s, u"c"_s};
     QTest::newRow("blanks before a quote") << u"  \t\"a\",b"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("blanks inside quotes") << u"\" a \t\""_s << QStringList{u" a \t"_s};
     QTest::newRow("doubled quotes") << u"\"say \"\"hi\"\"\"\r\n"_s << QStringList{u"say \"hi\""_s};
     QTest::newRow("text after closing quote") << u"\"a\"xyz,b\r\n"_s << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("second quote after closing") << u"\"a\" \"b,c\"\r\nd"_s << QStringList{u"a"_s, u"c\""_s, u"d"_s};
-    QTest::newRow("line ends inside quotes") << u"\"a\r\nb\rc\nd\",e"_s << QStringList{u"a\r\nb\rc\nd"_s, u"e"_s};
+    QTest::newRow("second quote after closing")
+        << u"\"a\" \"b,c\"\r\nd"_s << QStringList{u"a"_s, u"c\""_s, u"d"_s};
+    QTest::newRow("line ends inside quotes")
+        << u"\"a\r\nb\rc\nd\",e"_s << QStringList{u"a\r\nb\rc\nd"_s, u"e"_s};
     QTest::newRow("unterminated quote") << u"\"abc\r\ndef,g"_s << QStringList{u"abc\r\ndef,g"_s};
-    QTest::newRow("quote inside bare field") << u"ab\"c\"d,e"_s << QStringList{u"ab\"c\"d"_s, u"e"_s};
+    QTest::newRow("quote inside bare field")
+        << u"ab\"c\"d,e"_s << QStringList{u"ab\"c\"d"_s, u"e"_s};
     QTest::newRow("NUL kept") << u"a\0b\r\n\"\0\""_s << QStringList{u"a\0b"_s, u"\0"_s};
 }
 
@@ -231,7 +245,9 @@ void TestVocabFile::decodeText_data()
     QTest::newRow("cp1252 letter") << "caf\xE9"_ba << u"café"_s;
     QTest::newRow("cp1252 curly quotes") << "\x93hi\x94"_ba << u"“hi”"_s;
     QTest::newRow("cp1252 table") << "\x80\x92\x9F\x8A\x99"_ba << u"€’ŸŠ™"_s;
-    QTest::newRow("stray continuation byte") << "a\x80" "b"_ba << u"a€b"_s;
+    QTest::newRow("stray continuation byte") << "a\x80"
+                                                "b"_ba
+                                             << u"a€b"_s;
     QTest::newRow("mixed") << "Zo\xC3\xAB caf\xE9 \xE2\x80\x94 \x96"_ba << u"Zoë café — –"_s;
     QTest::newRow("overlong two-byte") << "\xC0\xAF"_ba << u"À¯"_s;
     QTest::newRow("surrogate") << "\xED\xA0\x80"_ba << u"í\u00A0€"_s;
@@ -384,7 +400,7 @@ void TestVocabFile::saveWriteFailureKeepsOldFile()
     QVERIFY(writeFile(path, old));
     const QStringList entries = manyWords(20000);
 
-    struct rlimit saved {};
+    struct rlimit saved { };
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     struct rlimit limited = saved;
     limited.rlim_cur = 4096;
@@ -398,7 +414,8 @@ void TestVocabFile::saveWriteFailureKeepsOldFile()
 
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QDir::toNativeSeparators(path)), qPrintable(result.error));
-    QVERIFY2(result.error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(result.error));
+    QVERIFY2(result.error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))),
+             qPrintable(result.error));
     QCOMPARE(fileBytes(path), old);
     QCOMPARE(dirEntries(dir.path()), QStringList{u"words.txt"_s});
 }
