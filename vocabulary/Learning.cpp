@@ -26,22 +26,22 @@ bool MainWindow::txtl_KeyDown(int keyCode, int /*shiftState*/)
 {
     if (keyCode != key::Enter)
         return false;
+    bool full = false;
     {
         WorkingScope working(m_forms, {this});
-        LearnReg();
+        full = !LearnReg();
     }
+    // Told once the window is back, so the user sees what was learned.
+    if (full)
+        m_host.msgBox(kWordsFullMessage);
     // The Enter is used up, so the box stays empty instead of starting a new line.
     return true;
 }
 
-void MainWindow::LearnReg()
+bool MainWindow::LearnReg()
 {
-    const QString delimiters = m_forms.frmoptions().txtdelim->text();
     StoreLearner learner(*lstw);
-    for (const QString& word : cutWords(withCrLf(txtl->toPlainText()), delimiters)) {
-        m_host.yield();
-        learner.take(word);
-    }
+    learnWords(learner, withCrLf(txtl->toPlainText()), m_forms.frmoptions().txtdelim->text());
     learner.finish();
     if (learner.added() > 0) {
         lblwk->setText(QString::number(lstw->count()));
@@ -49,8 +49,16 @@ void MainWindow::LearnReg()
     }
     found = false;
     txtl->clear();
-    if (learner.overflowed())
-        m_host.msgBox(kWordsFullMessage);
+    return !learner.overflowed();
+}
+
+void MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
+{
+    for (const QString& word : cutWords(text, delimiters)) {
+        // Keeps the working screen alive through long texts.
+        m_host.yield();
+        learner.take(word);
+    }
 }
 
 bool MainWindow::isDelim(const QString& letter) const

@@ -18,6 +18,7 @@ namespace quibbler {
 class Forms;
 class Host;
 class ListBox;
+class StoreLearner;
 class WrapButton;
 
 // How a save ended: the user may cancel the dialog, and a save may fail.
@@ -39,7 +40,9 @@ public:
 
     // Learning words (the learn box) and proper nouns.
     bool txtl_KeyDown(int keyCode, int shiftState);
-    void LearnReg();
+    // Learns the learn box's text; false when the word list was full and words
+    // were left out.
+    bool LearnReg();
     bool isDelim(const QString& letter) const;
     void Timer1_Timer();
     bool txtpn_KeyDown(int keyCode, int shiftState);
@@ -150,6 +153,7 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void learnWords(StoreLearner& learner, QStringView text, const QString& delimiters);
     void readStartupFiles();
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
     bool deleteSelected(ListBox& list, QLabel& countLabel);

@@ -3,7 +3,6 @@
 #include "host/Host.h"
 #include "host/ListBox.h"
 #include "sentences/OptionsWindow.h"
-#include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/StoreLearner.h"
 #include "vocabulary/VocabFile.h"
@@ -136,10 +135,7 @@ void MainWindow::mnuload_Click()
         const QString delimiters = options.txtdelim->text();
         StoreLearner learner(*lstw);
         for (const QString& field : fields) {
-            for (const QString& word : cutWords(field, delimiters)) {
-                m_host.yield();
-                learner.take(word);
-            }
+            learnWords(learner, field, delimiters);
             if (learner.overflowed())
                 break;
         }

@@ -7,7 +7,15 @@ namespace quibbler {
 
 WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIns) : m_forms(forms)
 {
-    m_forms.frmwork().show();
+    WorkingScreen& work = m_forms.frmwork();
+    // The screen appears where the user was looking: over the first window it stands in for.
+    for (QWidget* window : standIns) {
+        if (window && window->isVisible()) {
+            work.move(window->frameGeometry().center() - work.rect().center());
+            break;
+        }
+    }
+    work.show();
     for (QWidget* window : standIns) {
         if (window && window->isVisible()) {
             window->hide();
