@@ -1,5 +1,6 @@
 #include "sentences/OptionsWindow.h"
 
+#include "host/Placement.h"
 #include "host/UiFont.h"
 #include "vocabulary/Cutting.h"
 
@@ -11,35 +12,6 @@
 #include <QRadioButton>
 
 namespace quibbler {
-
-namespace {
-
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
-              int width = 0, int height = 0)
-{
-    auto* heading = new QLabel(caption, parent);
-    heading->setObjectName(QLatin1String(name));
-    heading->setTextFormat(Qt::PlainText);
-    if (width > 0) {
-        heading->setGeometry(left, top, width, height);
-        heading->setWordWrap(true);
-        heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    } else {
-        heading->move(left, top);
-        heading->adjustSize();
-    }
-    return heading;
-}
-
-} // namespace
 
 OptionsWindow::OptionsWindow()
 {
@@ -59,27 +31,27 @@ OptionsWindow::OptionsWindow()
                    "Check1", 32, 208, 289, 25);
     Check1->setChecked(true);
 
-    Label1 = label(this, "Label1", QStringLiteral("Pick words starting with:"), 32, 248);
+    Label1 = captionLabel(this, "Label1", QStringLiteral("Pick words starting with:"), 32, 248);
     txtword = place(new QLineEdit(this), "txtword", 232, 248, 57, 28);
     txtword->setMaxLength(1);
 
-    Label2 = label(this, "Label2", QStringLiteral("Personality:"), 32, 288);
+    Label2 = captionLabel(this, "Label2", QStringLiteral("Personality:"), 32, 288);
     cbopersonal = place(new QComboBox(this), "cbopersonal", 152, 288, 137, 28);
     cbopersonal->addItems({QStringLiteral("Regular"), QStringLiteral("Mean"),
                            QStringLiteral("Inquisitive"), QStringLiteral("Custom (below)")});
     // Nothing is selected until start-up selects the first personality.
     cbopersonal->setCurrentIndex(-1);
 
-    Label3 = label(this, "Label3", QStringLiteral("Pattern:"), 32, 328);
+    Label3 = captionLabel(this, "Label3", QStringLiteral("Pattern:"), 32, 328);
     txtpattern = place(new QLineEdit(this), "txtpattern", 152, 328, 137, 28);
     txtpattern->setEnabled(false);
 
-    Label4 = label(this, "Label4", QStringLiteral("Numer of letters in word:"), 32, 368);
+    Label4 = captionLabel(this, "Label4", QStringLiteral("Numer of letters in word:"), 32, 368);
     txtwl = place(new QLineEdit(this), "txtwl", 240, 368, 49, 28);
     txtwl->setMaxLength(2);
 
-    Label5 = label(this, "Label5", QStringLiteral("Edit delimiters (just type them in)"), 32, 408,
-                   145, 41);
+    Label5 = wrappedLabel(this, "Label5", QStringLiteral("Edit delimiters (just type them in)"), 32,
+                          408, 145, 41);
     txtdelim = place(new QLineEdit(this), "txtdelim", 192, 408, 97, 28);
 
     cmdok = place(new QPushButton(QStringLiteral("OK"), this), "cmdok", 120, 464, 105, 33);

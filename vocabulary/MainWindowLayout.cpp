@@ -1,5 +1,6 @@
 // The main window's controls and menu bar, at their design positions.
 #include "host/ListBox.h"
+#include "host/Placement.h"
 #include "host/UiFont.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WrapButton.h"
@@ -17,36 +18,11 @@ namespace quibbler {
 
 namespace {
 
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top)
-{
-    auto* heading = new QLabel(caption, parent);
-    heading->setObjectName(QLatin1String(name));
-    heading->setTextFormat(Qt::PlainText);
-    heading->move(left, top);
-    heading->adjustSize();
-    return heading;
-}
-
 QLabel* countLabel(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
     auto* count = place(new QLabel(parent), name, left, top, width, height);
     count->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return count;
-}
-
-QFrame* shape(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* frame = place(new QFrame(parent), name, left, top, width, height);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    return frame;
 }
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, int left, int top, int width, int height)
@@ -107,27 +83,28 @@ void MainWindow::buildControls()
     Shape2 = shape(client, "Shape2", 232, 16, 377, 585);
     Shape3 = shape(client, "Shape3", 608, 16, 193, 465);
 
-    Label1 = label(client, "Label1", QStringLiteral("Words known:"), 64, 24);
+    Label1 = captionLabel(client, "Label1", QStringLiteral("Words known:"), 64, 24);
     lstw = listBox(client, "lstw", 40, 48, 177, 224);
     lstw->setToolTip(QStringLiteral("Word's Knwon"));
-    Label4 = label(client, "Label4", QStringLiteral("Words Known:"), 64, 280);
+    Label4 = captionLabel(client, "Label4", QStringLiteral("Words Known:"), 64, 280);
     lblwk = countLabel(client, "lblwk", 72, 304, 81, 25);
-    Label6 = label(client, "Label6", QStringLiteral("Proper Nouns Known:"), 40, 328);
+    Label6 = captionLabel(client, "Label6", QStringLiteral("Proper Nouns Known:"), 40, 328);
     lblpk = countLabel(client, "lblpk", 72, 352, 81, 33);
-    Label8 = label(client, "Label8", QStringLiteral("Proper Nouns known:"), 56, 384);
+    Label8 = captionLabel(client, "Label8", QStringLiteral("Proper Nouns known:"), 56, 384);
     lstproper = listBox(client, "lstproper", 40, 408, 177, 124);
     lstproper->setToolTip(QStringLiteral("Word's Known"));
 
-    Label3 = label(client, "Label3", QStringLiteral("Number of Words"), 336, 32);
+    Label3 = captionLabel(client, "Label3", QStringLiteral("Number of Words"), 336, 32);
     txtw = place(new QLineEdit(client), "txtw", 368, 64, 73, 28);
     txtw->setToolTip(
         QStringLiteral("Type in the number of words you want in the sentence and press enter"));
-    Label2 = label(client, "Label2", QStringLiteral("QBL's response:"), 344, 112);
+    Label2 = captionLabel(client, "Label2", QStringLiteral("QBL's response:"), 344, 112);
     txts = textBox(client, "txts", 264, 144, 297, 129);
     txts->setReadOnly(true);
-    Label5 = label(client, "Label5", QStringLiteral("Add Words for QBL to learn"), 312, 296);
+    Label5 = captionLabel(client, "Label5", QStringLiteral("Add Words for QBL to learn"), 312, 296);
     txtl = textBox(client, "txtl", 264, 328, 297, 97);
-    Label7 = label(client, "Label7", QStringLiteral("Add Proper Nouns for QBL to learn"), 280, 440);
+    Label7 = captionLabel(client, "Label7", QStringLiteral("Add Proper Nouns for QBL to learn"),
+                          280, 440);
     txtpn = textBox(client, "txtpn", 264, 480, 297, 97);
 
     cmdsave = button(client, "cmdsave", QStringLiteral("&Save"), QStringLiteral("Save a text file"),

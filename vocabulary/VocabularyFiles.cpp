@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -58,17 +57,10 @@ void MainWindow::readStartupFile(const QString& path, ListBox& list, const QStri
 
 SaveOutcome MainWindow::cmdsave_Click()
 {
-    CommonDialog1.cancelError = true;
-    CommonDialog1.flags = kHideReadOnly;
-    CommonDialog1.filter = kTextFileFilter;
-    CommonDialog1.dialogTitle = QStringLiteral("Save text file...");
-    const QString path = m_host.saveFileDialog({CommonDialog1.dialogTitle, CommonDialog1.filter,
-                                                CommonDialog1.fileName, CommonDialog1.folder,
-                                                CommonDialog1.flags});
+    const QString path
+        = CommonDialog1.showTextFileDialog(m_host, true, QStringLiteral("Save text file..."));
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    CommonDialog1.fileName = path;
-    CommonDialog1.folder = QFileInfo(path).absolutePath();
 
     const vocabfile::FileResult words = vocabfile::saveEntries(path, lstw->entries());
     if (!words.ok) {
@@ -103,17 +95,10 @@ void MainWindow::mnuload_Click()
     if (offerSave() == SaveOutcome::Failed)
         return;
 
-    CommonDialog1.cancelError = true;
-    CommonDialog1.flags = kHideReadOnly;
-    CommonDialog1.filter = kTextFileFilter;
-    CommonDialog1.dialogTitle = QStringLiteral("Load text file...");
-    const QString path = m_host.openFileDialog({CommonDialog1.dialogTitle, CommonDialog1.filter,
-                                                CommonDialog1.fileName, CommonDialog1.folder,
-                                                CommonDialog1.flags});
+    const QString path
+        = CommonDialog1.showTextFileDialog(m_host, false, QStringLiteral("Load text file..."));
     if (path.isEmpty())
         return;
-    CommonDialog1.fileName = path;
-    CommonDialog1.folder = QFileInfo(path).absolutePath();
 
     // The whole file is read before anything is cleared, so a file that cannot
     // be read leaves the word list as it was.
