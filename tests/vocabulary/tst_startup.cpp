@@ -108,20 +108,26 @@ void TestStartup::unreadableFileIsReportedAndTheProgramStarts()
 
 void TestStartup::overfullFileIsCutAtTheLimit()
 {
-    QStringList words;
+    QStringList entries;
     for (int i = 0; i < ListBox::MaxEntries + 5; ++i)
-        words.append(QString::number(i));
-    TestApp app(words);
-    QCOMPARE(app.main().lstw->count(), ListBox::MaxEntries);
-    QCOMPARE(app.main().lstw->entryAt(ListBox::MaxEntries - 1),
-             QString::number(ListBox::MaxEntries - 1));
-    QCOMPARE(app.host.messageTexts(), QStringList{kWordsFullMessage});
+        entries.append(QString::number(i));
+    TestApp app(entries, entries);
+    MainWindow& main = app.main();
+    for (const ListBox* list : {main.lstw, main.lstproper}) {
+        QCOMPARE(list->count(), ListBox::MaxEntries);
+        QCOMPARE(list->entryAt(ListBox::MaxEntries - 1), QString::number(ListBox::MaxEntries - 1));
+    }
+    QCOMPARE(app.host.messageTexts(), (QStringList{kWordsFullMessage, kProperNounsFullMessage}));
 
-    // Learning into the full list adds nothing and says so once.
-    enterText(app.main().txtl, "new1 new2 new3");
-    QCOMPARE(app.main().lstw->count(), ListBox::MaxEntries);
-    QCOMPARE(app.host.messageTexts(), (QStringList{kWordsFullMessage, kWordsFullMessage}));
-    QVERIFY(!app.main().changed);
+    // Learning into a full list adds nothing and says so once per command.
+    app.host.messages.clear();
+    enterText(main.txtl, "new1 new2 new3");
+    enterText(main.txtpn, "Newname, Other");
+    QCOMPARE(main.lstw->count(), ListBox::MaxEntries);
+    QCOMPARE(main.lstproper->count(), ListBox::MaxEntries);
+    QCOMPARE(app.host.messageTexts(), (QStringList{kWordsFullMessage, kProperNounsFullMessage}));
+    QVERIFY(!main.changed);
+    QVERIFY(main.isVisible());
 }
 
 void TestStartup::reseedsInOrder()
