@@ -5,7 +5,10 @@
 #include "host/Keys.h"
 #include "host/ListBox.h"
 #include "host/RandomSource.h"
+#include "sentences/Capitalization.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/SentenceGenerator.h"
+#include "sentences/WordPick.h"
 #include "vocabulary/WrapButton.h"
 
 #include <QCloseEvent>
@@ -35,6 +38,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
 {
+    onKeyDown(txtw, [this](int code, int shift) { return txtw_KeyDown(code, shift); });
+    onKeyDown(txts, [this](int code, int shift) { return txts_KeyDown(code, shift); });
     onKeyDown(txtl, [this](int code, int shift) { return txtl_KeyDown(code, shift); });
     onKeyDown(txtpn, [this](int code, int shift) { return txtpn_KeyDown(code, shift); });
     onKeyDown(lstw, [this](int code, int shift) { return lstw_KeyDown(code, shift); });
@@ -121,6 +126,37 @@ void MainWindow::Randomizer()
     if (lstw->append(QStringLiteral("!@#$%^&*()")))
         lstw->removeAt(lstw->selectedPos() + 1);
     lstw->setSelectedPos(remembered);
+}
+
+bool MainWindow::txtw_KeyDown(int keyCode, int /*shiftState*/)
+{
+    if (keyCode != key::Enter || lstw->count() == 0)
+        return false;
+    SentenceGenerator(*this, m_forms.frmoptions(), m_host).respond();
+    return true;
+}
+
+bool MainWindow::txts_KeyDown(int keyCode, int shiftState)
+{
+    if (keyCode != key::C || shiftState != shift::Ctrl)
+        return false;
+    // The box holds paragraph separators where the answer has line breaks.
+    m_host.setClipboardText(
+        txts->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    return true;
+}
+
+void MainWindow::WordPick()
+{
+    const OptionsWindow& options = m_forms.frmoptions();
+    wordPick(*lstw, *lstsw, options.txtword->text(), options.txtwl->text());
+}
+
+void MainWindow::Capitalize()
+{
+    lstproper->setSelectedPos(properNounStop(*lstproper, curword));
+    curword = capitalized(*lstproper, curword);
+    found = false;
 }
 
 void MainWindow::showCounts()

@@ -47,6 +47,13 @@ public:
     void Timer1_Timer();
     bool txtpn_KeyDown(int keyCode, int shiftState);
 
+    // Answers: Enter in "Number of Words", the copy key of the response box,
+    // the filtered word cache and proper-noun capitals.
+    bool txtw_KeyDown(int keyCode, int shiftState);
+    bool txts_KeyDown(int keyCode, int shiftState);
+    void WordPick();
+    void Capitalize();
+
     // Vocabulary files.
     SaveOutcome cmdsave_Click();
     // Offers to save when words were learned since the last save or load;

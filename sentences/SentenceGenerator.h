@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace quibbler {
+
+class Host;
+class MainWindow;
+class OptionsWindow;
+
+// The bot's answer to Enter in "Number of Words": reads the count, lets the
+// personality chosen in the options build the answer, writes it to the
+// response box and reseeds the random source.
+class SentenceGenerator {
+public:
+    SentenceGenerator(MainWindow& main, OptionsWindow& options, Host& host);
+
+    // The whole answer, from the working screen to the main window coming back.
+    void respond();
+
+private:
+    double wordCount();
+    QString regular(double count);
+    QString mean();
+    QString inquisitive();
+    QString custom();
+
+    MainWindow& m_main;
+    OptionsWindow& m_options;
+    Host& m_host;
+};
+
+} // namespace quibbler

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace quibbler {
+
+class ListBox;
+
+// Brings the filtered word cache up to date with the first-letter and length
+// filters (the texts of the options' boxes).
+//
+// The cache is only rebuilt when the entry last drawn from it (its selection)
+// no longer fits: its first character differs from the letter, compared with
+// case, or its length differs from the length's value. A rebuild takes, in
+// order, every word whose first letter equals the letter ignoring case and
+// whose length equals the length's value, each filter only when its text is
+// set; it leaves the words list selected on its last entry and nothing
+// selected in the cache.
+void wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
+
+} // namespace quibbler
