@@ -9,7 +9,7 @@
 #include "sentences/Draws.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/Personalities.h"
-#include "sentences/WordPick.h"
+#include "sentences/WordSource.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
 
@@ -21,66 +21,6 @@
 namespace quibbler {
 
 namespace {
-
-// Draws from one list of the store. The list cannot change while an answer is
-// built, so its entries are read once; the selection a draw makes is shown
-// once, at the end, where the last draw left it.
-class ListDraw {
-public:
-    explicit ListDraw(ListBox& list) : m_list(list), m_entries(list.entries()) { }
-    ~ListDraw()
-    {
-        if (m_last >= 0)
-            m_list.setSelectedPos(m_last);
-    }
-    ListDraw(const ListDraw&) = delete;
-    ListDraw& operator=(const ListDraw&) = delete;
-
-    bool isEmpty() const { return m_entries.isEmpty(); }
-    int size() const { return static_cast<int>(m_entries.size()); }
-    QString draw(RandomSource& random) { return at(drawIndex(random, m_entries.size())); }
-    QString at(int position)
-    {
-        m_last = position;
-        return m_entries.at(position);
-    }
-
-private:
-    ListBox& m_list;
-    QStringList m_entries;
-    int m_last = -1;
-};
-
-// Capitalises words that are known proper nouns, leaving the proper-noun list
-// selected where the last look-up stopped.
-class ProperNounCapitals {
-public:
-    ProperNounCapitals(ListBox& properNouns, bool enabled)
-        : m_properNouns(properNouns), m_enabled(enabled)
-    { }
-    ~ProperNounCapitals()
-    {
-        if (m_used)
-            m_properNouns.setSelectedPos(m_stop);
-    }
-    ProperNounCapitals(const ProperNounCapitals&) = delete;
-    ProperNounCapitals& operator=(const ProperNounCapitals&) = delete;
-
-    QString apply(const QString& word)
-    {
-        if (!m_enabled)
-            return word;
-        m_used = true;
-        m_stop = properNounStop(m_properNouns, word);
-        return capitalized(m_properNouns, word);
-    }
-
-private:
-    ListBox& m_properNouns;
-    bool m_enabled;
-    bool m_used = false;
-    int m_stop = -1;
-};
 
 const QString kImpossible = QStringLiteral("I'm sorry, that's impossible");
 
@@ -148,18 +88,20 @@ QString SentenceGenerator::regular(double count)
         return {};
     const QString letter = m_options.txtword->text();
     const QString length = m_options.txtwl->text();
+    WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     if (!letter.isEmpty() || leadingNumber(length) > 0)
-        m_main.WordPick();
+        source.pick(letter, length);
     // Any filter text, even a length that is no number, draws from the cache.
-    ListDraw list(letter.isEmpty() && length.isEmpty() ? *m_main.lstw : *m_main.lstsw);
-    if (list.isEmpty())
+    const bool fromCache = !letter.isEmpty() || !length.isEmpty();
+    if (source.count(fromCache) == 0)
         return {};
 
-    ProperNounCapitals capitals(*m_main.lstproper, m_options.chkc->isChecked());
+    const bool capitals = m_options.chkc->isChecked();
     QString answer;
     for (double i = 1; i <= count; ++i) {
         m_host.yield();
-        m_main.curword = capitals.apply(list.draw(m_host.random()));
+        const QString word = source.draw(fromCache, m_host.random());
+        m_main.curword = capitals ? source.capitalize(word) : word;
         answer += m_main.curword;
         answer += QLatin1Char(' ');
     }
@@ -175,15 +117,16 @@ QString SentenceGenerator::mean()
 {
     RandomSource& random = m_host.random();
     const int k = drawIndex(random, m_main.lstw->count());
+    const QString letter = m_options.txtword->text();
+    WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     QString word;
-    if (m_options.txtword->text().isEmpty()) {
-        word = ListDraw(*m_main.lstw).at(k);
+    if (letter.isEmpty()) {
+        word = source.at(false, k);
     } else {
-        m_main.WordPick();
-        ListDraw cache(*m_main.lstsw);
-        if (cache.isEmpty())
+        source.pick(letter, m_options.txtwl->text());
+        if (source.count(true) == 0)
             return {};
-        word = cache.draw(random);
+        word = source.draw(true, random);
     }
     m_main.curword.clear();
     return meanAnswer(word);
@@ -191,16 +134,17 @@ QString SentenceGenerator::mean()
 
 QString SentenceGenerator::inquisitive()
 {
-    const bool filtered = !m_options.txtword->text().isEmpty();
-    if (filtered)
-        m_main.WordPick();
-    ListDraw list(filtered ? *m_main.lstsw : *m_main.lstw);
+    const QString letter = m_options.txtword->text();
+    const bool fromCache = !letter.isEmpty();
+    WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
+    if (fromCache)
+        source.pick(letter, m_options.txtwl->text());
     RandomSource& random = m_host.random();
-    const int k = drawIndex(random, list.size());
+    const int k = drawIndex(random, source.count(fromCache));
     const int q = drawRange(random, 4);
-    if (list.isEmpty())
+    if (source.count(fromCache) == 0)
         return {};
-    m_main.curword = list.at(k);
+    m_main.curword = source.at(fromCache, k);
     return question(q, m_main.curword);
 }
 
@@ -208,31 +152,26 @@ QString SentenceGenerator::custom()
 {
     const QString pattern = m_options.txtpattern->text();
     const QString length = m_options.txtwl->text();
-    // The first letter box stands for each pattern character in turn; the
-    // user's own letter is what the first character is compared with.
+    const bool capitals = m_options.chkc->isChecked();
+    // Each pattern character stands in the first-letter box in turn, so the
+    // user's own letter is what the first character is compared with, and the
+    // box shows the user's letter again afterwards.
     QString letter = m_options.txtword->text();
-    ProperNounCapitals capitals(*m_main.lstproper, m_options.chkc->isChecked());
-    int lastDrawn = -1;
+    WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     QString answer;
     for (const QChar character : pattern) {
         m_host.yield();
         const QString previous = letter;
         letter = character;
-        if (letter != previous) {
-            if (lastDrawn >= 0)
-                m_main.lstsw->setSelectedPos(lastDrawn);
-            wordPick(*m_main.lstw, *m_main.lstsw, letter, length);
-            lastDrawn = -1;
-        }
-        if (m_main.lstsw->count() == 0)
+        if (letter != previous)
+            source.pick(letter, length);
+        if (source.count(true) == 0)
             continue; // no learned word fits this position
-        lastDrawn = drawIndex(m_host.random(), m_main.lstsw->count());
-        m_main.curword = capitals.apply(m_main.lstsw->entryAt(lastDrawn));
+        const QString word = source.draw(true, m_host.random());
+        m_main.curword = capitals ? source.capitalize(word) : word;
         answer += m_main.curword;
         answer += QLatin1Char(' ');
     }
-    if (lastDrawn >= 0)
-        m_main.lstsw->setSelectedPos(lastDrawn);
     return answer;
 }
 

@@ -5,14 +5,14 @@
 
 namespace quibbler {
 
-void wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
+bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
 {
     const double wanted = leadingNumber(length);
     const QString last = cache.selectedText();
     const bool stale = (!letter.isEmpty() && last.left(1) != letter)
         || (!length.isEmpty() && last.size() != wanted);
     if (!stale)
-        return;
+        return false;
 
     const QString upperLetter = letter.toUpper();
     QStringList passing;
@@ -25,6 +25,7 @@ void wordPick(ListBox& words, ListBox& cache, const QString& letter, const QStri
     cache.appendAll(passing);
     // The walk over the words ends on their last entry.
     words.setSelectedPos(words.count() - 1);
+    return true;
 }
 
 } // namespace quibbler

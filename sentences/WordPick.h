@@ -15,7 +15,7 @@ class ListBox;
 // order, every word whose first letter equals the letter ignoring case and
 // whose length equals the length's value, each filter only when its text is
 // set; it leaves the words list selected on its last entry and nothing
-// selected in the cache.
-void wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
+// selected in the cache. Returns true when it rebuilt the cache.
+bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
 
 } // namespace quibbler
