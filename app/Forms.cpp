@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "poetry/PoetryWindow.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
@@ -13,6 +14,7 @@ Forms::Forms(Host& host) : m_host(host) { }
 // The main window goes first: its handlers may still reach the other windows.
 Forms::~Forms()
 {
+    delete m_poetry;
     m_main.reset();
     m_work.reset();
     m_options.reset();
@@ -41,6 +43,15 @@ WorkingScreen& Forms::frmwork()
         m_work->Form_Load();
     }
     return *m_work;
+}
+
+PoetryWindow& Forms::frmcbp()
+{
+    if (!m_poetry) {
+        m_poetry = new PoetryWindow(*this, m_host);
+        m_poetry->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return *m_poetry;
 }
 
 OptionsWindow& Forms::frmoptions()

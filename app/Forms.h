@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+#include <QString>
+
 #include <memory>
 
 namespace quibbler {
@@ -7,6 +10,7 @@ namespace quibbler {
 class Host;
 class MainWindow;
 class OptionsWindow;
+class PoetryWindow;
 class WorkingScreen;
 
 // Owns every window of the program and creates each on first use, running its
@@ -27,6 +31,13 @@ public:
     MainWindow& frmcbox();
     WorkingScreen& frmwork();
     OptionsWindow& frmoptions();
+    // Destroyed when the user closes it; the next use creates it afresh.
+    PoetryWindow& frmcbp();
+    bool frmcbpLoaded() const { return !m_poetry.isNull(); }
+
+    // The last words-per-line answer of the Repetitions poem; it outlives the
+    // poetry window.
+    QString numwords;
 
     // True once the working screen has been shown.
     bool frmworkLoaded() const { return m_work != nullptr; }
@@ -38,6 +49,7 @@ private:
     std::unique_ptr<OptionsWindow> m_options;
     std::unique_ptr<WorkingScreen> m_work;
     std::unique_ptr<MainWindow> m_main;
+    QPointer<PoetryWindow> m_poetry;
 };
 
 } // namespace quibbler

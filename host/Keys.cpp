@@ -1,6 +1,7 @@
 #include "host/Keys.h"
 
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 namespace quibbler {
@@ -69,6 +70,17 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         state |= shift::Alt;
     return state;
+}
+
+bool isCopyKey(int keyCode, int shiftState)
+{
+    return keyCode == key::C && shiftState == shift::Ctrl;
+}
+
+QString selectedPlainText(const QPlainTextEdit& box)
+{
+    // A text cursor hands line breaks over as paragraph separators.
+    return box.textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 KeyDownFilter::KeyDownFilter(QWidget* control, KeyDownHandler handler)

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QPlainTextEdit;
 class QWidget;
 
 namespace quibbler {
@@ -33,6 +34,12 @@ int keyCodeOf(int qtKey);
 
 // The handler's shift state: Shift 1 + Ctrl 2 + Alt 4.
 int shiftStateOf(Qt::KeyboardModifiers modifiers);
+
+// The copy key of the read-only answer and poem boxes: C with Ctrl alone.
+bool isCopyKey(int keyCode, int shiftState);
+
+// The text selected in a box, line breaks as "\n".
+QString selectedPlainText(const QPlainTextEdit& box);
 
 // Called for every key pressed in a control; returns true when the key is used
 // up and must not reach the control itself.

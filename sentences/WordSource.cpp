@@ -15,10 +15,10 @@ void WordSource::Drawn::show()
 }
 
 WordSource::WordSource(ListBox& words, ListBox& cache, ListBox& properNouns)
-    : m_words{words, words.entries()}, m_cache{cache, cache.entries()},
+    : m_words{words, words.entries()},
+      m_cache{cache, cache.entries()},
       m_properNouns{properNouns, {}}
-{
-}
+{ }
 
 WordSource::~WordSource()
 {

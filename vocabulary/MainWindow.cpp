@@ -5,11 +5,12 @@
 #include "host/Keys.h"
 #include "host/ListBox.h"
 #include "host/RandomSource.h"
+#include "host/WrappingButtons.h"
+#include "poetry/PoetryWindow.h"
 #include "sentences/Capitalization.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/SentenceGenerator.h"
 #include "sentences/WordPick.h"
-#include "vocabulary/WrapButton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -64,6 +65,7 @@ void MainWindow::connectHandlers()
     connect(mnuquit, &QAction::triggered, this, &MainWindow::cmdquit_Click);
     connect(cmdopt, &QPushButton::clicked, this, &MainWindow::cmdopt_Click);
     connect(mnuoptions, &QAction::triggered, this, &MainWindow::mnuoptions_Click);
+    connect(mnucbpoet, &QAction::triggered, this, &MainWindow::mnucbpoet_Click);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -138,11 +140,9 @@ bool MainWindow::txtw_KeyDown(int keyCode, int /*shiftState*/)
 
 bool MainWindow::txts_KeyDown(int keyCode, int shiftState)
 {
-    if (keyCode != key::C || shiftState != shift::Ctrl)
+    if (!isCopyKey(keyCode, shiftState))
         return false;
-    // The box holds paragraph separators where the answer has line breaks.
-    m_host.setClipboardText(
-        txts->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
+    m_host.setClipboardText(selectedPlainText(*txts));
     return true;
 }
 
@@ -176,6 +176,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::cmdopt_Click()
 {
     m_forms.frmoptions().exec();
+}
+
+void MainWindow::mnucbpoet_Click()
+{
+    PoetryWindow& poetry = m_forms.frmcbp();
+    poetry.show();
+    poetry.raise();
+    poetry.activateWindow();
 }
 
 void MainWindow::mnuoptions_Click()

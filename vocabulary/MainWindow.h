@@ -71,6 +71,7 @@ public:
     // True when the window may close (the program then ends).
     bool Form_Unload();
     void cmdopt_Click();
+    void mnucbpoet_Click();
     void mnuoptions_Click();
 
     // The store and its labels.

@@ -2,8 +2,8 @@
 #include "host/ListBox.h"
 #include "host/Placement.h"
 #include "host/UiFont.h"
+#include "host/WrappingButtons.h"
 #include "vocabulary/MainWindow.h"
-#include "vocabulary/WrapButton.h"
 
 #include <QFrame>
 #include <QLabel>

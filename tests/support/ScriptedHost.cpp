@@ -34,10 +34,14 @@ Answer ScriptedHost::msgBox(const QString& prompt, Buttons buttons,
     return answers.takeFirst();
 }
 
-QString ScriptedHost::inputBox(const QString& prompt, const QString&, const QString&)
+QString ScriptedHost::inputBox(const QString& prompt, const QString& title,
+                               const QString& defaultText)
 {
-    inputPrompts.append(prompt);
-    return inputs.isEmpty() ? QString() : inputs.takeFirst();
+    inputPrompts.append(QStringList{prompt, title, defaultText});
+    // A prompt the test did not expect could be asked again forever.
+    if (inputs.isEmpty())
+        qFatal("unexpected input box: %s", qPrintable(prompt));
+    return inputs.takeFirst();
 }
 
 QString ScriptedHost::openFileDialog(const FileDialogRequest& request)

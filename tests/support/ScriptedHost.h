@@ -55,6 +55,8 @@ public:
     // Answers to Yes/No questions in order; a question with none left gets No
     // and is counted in unansweredQuestions.
     QList<Answer> answers;
+    // Answers to input boxes in order ("" is Cancel); a box with none left
+    // ends the test run.
     QStringList inputs;
     // Paths the file dialogs return in order; "" or none left is Cancel.
     QStringList openPaths;
@@ -65,7 +67,8 @@ public:
     QList<ShownMessage> messages;
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
-    QStringList inputPrompts;
+    // Every input box shown: prompt, title and default text.
+    QList<QStringList> inputPrompts;
     int unansweredQuestions = 0;
     int yields = 0;
     std::function<void()> onYield;

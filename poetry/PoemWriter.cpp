@@ -1,0 +1,126 @@
+#include "poetry/PoemWriter.h"
+
+#include "app/Forms.h"
+#include "host/Host.h"
+#include "host/RandomSource.h"
+#include "host/TextNumbers.h"
+#include "poetry/PoetryWindow.h"
+#include "sentences/Capitalization.h"
+#include "sentences/Draws.h"
+#include "sentences/OptionsWindow.h"
+#include "sentences/WordSource.h"
+#include "vocabulary/MainWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScopeGuard>
+
+#include <cmath>
+
+namespace quibbler {
+
+bool isNumberText(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    return number.match(text).hasMatch();
+}
+
+PoemWriter::PoemWriter(Forms& forms, PoetryWindow& window, Host& host)
+    : m_forms(forms), m_window(window), m_host(host)
+{ }
+
+void PoemWriter::askWordsPerLine()
+{
+    QString& numwords = m_forms.numwords;
+    do {
+        numwords
+            = m_host.inputBox(QStringLiteral("How many words?"), QStringLiteral("Words"), numwords);
+    } while (leadingNumber(numwords) == 0);
+}
+
+void PoemWriter::write(PoemKind kind)
+{
+    if (kind == PoemKind::Repetitions)
+        askWordsPerLine();
+
+    const OptionsWindow& options = m_forms.frmoptions();
+    MainWindow& main = m_forms.frmcbox();
+    RandomSource& random = m_host.random();
+    WordSource source(*main.lstw, *main.lstsw, *main.lstproper);
+
+    // Whatever way the poem ends, what was written so far is shown.
+    QString title;
+    QString poem;
+    const auto show = qScopeGuard([&] {
+        m_window.showTitle(title);
+        m_window.txtp->setPlainText(poem);
+    });
+
+    // The title comes from all the learned words, whatever the filters.
+    const int titleWords = drawRange(random, 5);
+    for (int i = 0; i < titleWords; ++i) {
+        if (source.count(false) == 0)
+            return;
+        title += source.draw(false, random).toUpper();
+        title += QLatin1Char(' ');
+    }
+
+    const QString letter = options.txtword->text();
+    // The Letter Incrementor steps its own copy: the options keep the user's length.
+    QString length = options.txtwl->text();
+    if (!letter.isEmpty() || leadingNumber(length) > 0)
+        source.pick(letter, length);
+    const bool capitals = options.chkc->isChecked();
+    const bool incrementor = m_window.chkli->isChecked();
+    const CaseRule rule = caseRuleOf(options);
+
+    // One stanza of the given number of words; false when the poem stops here.
+    const auto writeLine = [&](double words) {
+        m_host.yield();
+        QString line;
+        for (double k = 1; k <= words; ++k) {
+            const bool fromCache = !letter.isEmpty() || !length.isEmpty();
+            if (source.count(fromCache) == 0)
+                return false;
+            const QString word = source.draw(fromCache, random);
+            m_window.curword = capitals ? source.capitalize(word) : word;
+            line += m_window.curword;
+            line += QLatin1Char(' ');
+            if (incrementor) {
+                if (!isNumberText(length))
+                    return false;
+                length = QString::number(leadingNumber(length) + 1);
+                source.pick(letter, length);
+            }
+        }
+        if (line.isEmpty())
+            return false;
+        line.chop(1);
+        poem += applyCaseRule(line, rule);
+        poem += QLatin1Char('\n');
+        return true;
+    };
+
+    const double stanzas = leadingNumber(m_window.txtlines->text());
+    switch (kind) {
+    case PoemKind::Rising:
+        for (double j = 1; j <= stanzas && writeLine(j); ++j) { }
+        break;
+    case PoemKind::Decreasing:
+        for (double j = stanzas; j >= 1 && writeLine(j); --j) { }
+        break;
+    case PoemKind::Repetitions:
+        for (double j = 1; j <= stanzas && writeLine(leadingNumber(m_forms.numwords)); ++j) { }
+        break;
+    case PoemKind::Random:
+        for (double j = 1; j <= stanzas && writeLine(std::floor(random.next() * stanzas + 1));
+             ++j) { }
+        break;
+    }
+}
+
+} // namespace quibbler

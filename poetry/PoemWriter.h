@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace quibbler {
+
+class Forms;
+class Host;
+class PoetryWindow;
+
+enum class PoemKind { Rising, Decreasing, Repetitions, Random };
+
+// Writes a title and a poem of one kind into the poetry window, with the
+// first-letter, length, capitals and case options of the options window.
+// A poem stops early, keeping the lines and title words written so far, when
+// a word is to be drawn from an empty list, a line would get no words, or the
+// Letter Incrementor meets a length that is not a number.
+class PoemWriter {
+public:
+    PoemWriter(Forms& forms, PoetryWindow& window, Host& host);
+    void write(PoemKind kind);
+
+private:
+    // The words per line of the Repetitions poem, asked until non-zero.
+    void askWordsPerLine();
+
+    Forms& m_forms;
+    PoetryWindow& m_window;
+    Host& m_host;
+};
+
+// True when the whole text reads as one number (blanks around it allowed).
+bool isNumberText(const QString& text);
+
+} // namespace quibbler
