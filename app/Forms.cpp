@@ -1,6 +1,7 @@
 #include "app/Forms.h"
 
 #include "poetry/PoetryWindow.h"
+#include "queries/WordCountWindow.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
@@ -15,6 +16,7 @@ Forms::Forms(Host& host) : m_host(host) { }
 Forms::~Forms()
 {
     delete m_poetry;
+    delete m_wordCount;
     m_main.reset();
     m_work.reset();
     m_options.reset();
@@ -52,6 +54,16 @@ PoetryWindow& Forms::frmcbp()
         m_poetry->setAttribute(Qt::WA_DeleteOnClose);
     }
     return *m_poetry;
+}
+
+WordCountWindow& Forms::frmfw()
+{
+    if (!m_wordCount) {
+        m_wordCount = new WordCountWindow(*this);
+        m_wordCount->setAttribute(Qt::WA_DeleteOnClose);
+        m_wordCount->Form_Load();
+    }
+    return *m_wordCount;
 }
 
 OptionsWindow& Forms::frmoptions()

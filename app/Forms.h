@@ -11,6 +11,7 @@ class Host;
 class MainWindow;
 class OptionsWindow;
 class PoetryWindow;
+class WordCountWindow;
 class WorkingScreen;
 
 // Owns every window of the program and creates each on first use, running its
@@ -34,6 +35,9 @@ public:
     // Destroyed when the user closes it; the next use creates it afresh.
     PoetryWindow& frmcbp();
     bool frmcbpLoaded() const { return !m_poetry.isNull(); }
+    // Created computing its lists and shown; destroyed by its "Close".
+    WordCountWindow& frmfw();
+    bool frmfwLoaded() const { return !m_wordCount.isNull(); }
 
     // The last words-per-line answer of the Repetitions poem; it outlives the
     // poetry window.
@@ -50,6 +54,7 @@ private:
     std::unique_ptr<WorkingScreen> m_work;
     std::unique_ptr<MainWindow> m_main;
     QPointer<PoetryWindow> m_poetry;
+    QPointer<WordCountWindow> m_wordCount;
 };
 
 } // namespace quibbler

@@ -7,6 +7,8 @@
 #include "host/RandomSource.h"
 #include "host/WrappingButtons.h"
 #include "poetry/PoetryWindow.h"
+#include "queries/QueryCommands.h"
+#include "queries/WordCountWindow.h"
 #include "sentences/Capitalization.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/SentenceGenerator.h"
@@ -66,6 +68,14 @@ void MainWindow::connectHandlers()
     connect(cmdopt, &QPushButton::clicked, this, &MainWindow::cmdopt_Click);
     connect(mnuoptions, &QAction::triggered, this, &MainWindow::mnuoptions_Click);
     connect(mnucbpoet, &QAction::triggered, this, &MainWindow::mnucbpoet_Click);
+    connect(mnufind, &QAction::triggered, this, &MainWindow::mnufind_Click);
+    connect(mnufproper, &QAction::triggered, this, &MainWindow::mnufproper_Click);
+    connect(mnucontain, &QAction::triggered, this, &MainWindow::mnucontain_Click);
+    connect(mnufindw, &QAction::triggered, this, &MainWindow::mnufindw_Click);
+    connect(mnufindp, &QAction::triggered, this, &MainWindow::mnufindp_Click);
+    connect(mnujw, &QAction::triggered, this, &MainWindow::mnujw_Click);
+    connect(mnujpn, &QAction::triggered, this, &MainWindow::mnujpn_Click);
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -184,6 +194,53 @@ void MainWindow::mnucbpoet_Click()
     poetry.show();
     poetry.raise();
     poetry.activateWindow();
+}
+
+void MainWindow::mnufind_Click()
+{
+    QueryCommands(*this, m_host).countWordsByLetter();
+}
+
+void MainWindow::mnufproper_Click()
+{
+    QueryCommands(*this, m_host).countProperNounsByLetter();
+}
+
+void MainWindow::mnucontain_Click()
+{
+    QueryCommands(*this, m_host).countWordsContaining();
+}
+
+void MainWindow::mnufindw_Click()
+{
+    QueryCommands(*this, m_host).findWord();
+}
+
+void MainWindow::mnufindp_Click()
+{
+    QueryCommands(*this, m_host).findProperNoun();
+}
+
+void MainWindow::mnujw_Click()
+{
+    QueryCommands(*this, m_host).jumpToWord();
+}
+
+void MainWindow::mnujpn_Click()
+{
+    QueryCommands(*this, m_host).jumpToProperNoun();
+}
+
+void MainWindow::Command1_Click()
+{
+    // An open list is only brought to the front; a new one computes itself.
+    const bool open = m_forms.frmfwLoaded();
+    WordCountWindow& wordCount = m_forms.frmfw();
+    if (open) {
+        wordCount.show();
+        wordCount.raise();
+        wordCount.activateWindow();
+    }
 }
 
 void MainWindow::mnuoptions_Click()

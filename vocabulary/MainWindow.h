@@ -72,6 +72,16 @@ public:
     bool Form_Unload();
     void cmdopt_Click();
     void mnucbpoet_Click();
+
+    // Queries.
+    void mnufind_Click();
+    void mnufproper_Click();
+    void mnucontain_Click();
+    void mnufindw_Click();
+    void mnufindp_Click();
+    void mnujw_Click();
+    void mnujpn_Click();
+    void Command1_Click();
     void mnuoptions_Click();
 
     // The store and its labels.
