@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "appearance/AboutWindow.h"
 #include "poetry/PoetryWindow.h"
 #include "queries/WordCountWindow.h"
 #include "sentences/OptionsWindow.h"
@@ -17,6 +18,7 @@ Forms::~Forms()
 {
     delete m_poetry;
     delete m_wordCount;
+    delete m_about;
     m_main.reset();
     m_work.reset();
     m_options.reset();
@@ -64,6 +66,15 @@ WordCountWindow& Forms::frmfw()
         m_wordCount->Form_Load();
     }
     return *m_wordCount;
+}
+
+AboutWindow& Forms::frmabout()
+{
+    if (!m_about) {
+        m_about = new AboutWindow(m_host);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return *m_about;
 }
 
 OptionsWindow& Forms::frmoptions()

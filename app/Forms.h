@@ -7,6 +7,7 @@
 
 namespace quibbler {
 
+class AboutWindow;
 class Host;
 class MainWindow;
 class OptionsWindow;
@@ -38,6 +39,9 @@ public:
     // Created computing its lists and shown; destroyed by its "Close".
     WordCountWindow& frmfw();
     bool frmfwLoaded() const { return !m_wordCount.isNull(); }
+    // Created hidden; destroyed by its "GO BACK".
+    AboutWindow& frmabout();
+    bool frmaboutLoaded() const { return !m_about.isNull(); }
 
     // The last words-per-line answer of the Repetitions poem; it outlives the
     // poetry window.
@@ -55,6 +59,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     QPointer<PoetryWindow> m_poetry;
     QPointer<WordCountWindow> m_wordCount;
+    QPointer<AboutWindow> m_about;
 };
 
 } // namespace quibbler

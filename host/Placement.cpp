@@ -1,13 +1,20 @@
 #include "host/Placement.h"
 
+#include <QEvent>
 #include <QFrame>
-#include <QLabel>
 
 namespace quibbler {
 
+void CaptionLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        adjustSize();
+}
+
 QLabel* captionLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new CaptionLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->move(left, top);

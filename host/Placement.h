@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 
 class QFrame;
-class QLabel;
 class QWidget;
 
 // Windows lay their controls out at fixed design positions, in pixels of the
@@ -17,6 +17,16 @@ Control* place(Control* control, const char* name, int left, int top, int width,
     control->setGeometry(left, top, width, height);
     return control;
 }
+
+// A label that stays sized to its caption, also when its font changes.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void changeEvent(QEvent* event) override;
+};
 
 // A label sized to its caption.
 QLabel* captionLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);

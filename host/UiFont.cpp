@@ -37,4 +37,13 @@ QFont uiFont(double points, bool bold)
     return font;
 }
 
+QFont uiFontFor(const QString& family, double points)
+{
+    if (family == QLatin1String(kDesignFace))
+        return uiFont(points);
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
 } // namespace quibbler

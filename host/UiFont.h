@@ -12,4 +12,7 @@ inline constexpr const char* kDesignFace = "MS Sans Serif";
 // so every caption still fits its control.
 QFont uiFont(double points = 12, bool bold = false);
 
+// A chosen face at a size; the design face goes through the same stand-in.
+QFont uiFontFor(const QString& family, double points);
+
 } // namespace quibbler

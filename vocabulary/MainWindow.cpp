@@ -1,6 +1,8 @@
 #include "vocabulary/MainWindow.h"
 
 #include "app/Forms.h"
+#include "appearance/AboutWindow.h"
+#include "appearance/AppearanceCommands.h"
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
@@ -76,6 +78,10 @@ void MainWindow::connectHandlers()
     connect(mnujw, &QAction::triggered, this, &MainWindow::mnujw_Click);
     connect(mnujpn, &QAction::triggered, this, &MainWindow::mnujpn_Click);
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(mnufont, &QAction::triggered, this, &MainWindow::mnufont_Click);
+    connect(mnufcolor, &QAction::triggered, this, &MainWindow::mnufcolor_Click);
+    connect(mnubgcolor, &QAction::triggered, this, &MainWindow::mnubgcolor_Click);
+    connect(cmdabout, &QPushButton::clicked, this, &MainWindow::cmdabout_Click);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -241,6 +247,26 @@ void MainWindow::Command1_Click()
         wordCount.raise();
         wordCount.activateWindow();
     }
+}
+
+void MainWindow::mnufont_Click()
+{
+    AppearanceCommands(m_forms, m_host).font();
+}
+
+void MainWindow::mnufcolor_Click()
+{
+    AppearanceCommands(m_forms, m_host).textColor();
+}
+
+void MainWindow::mnubgcolor_Click()
+{
+    AppearanceCommands(m_forms, m_host).backColor();
+}
+
+void MainWindow::cmdabout_Click()
+{
+    m_forms.frmabout().exec();
 }
 
 void MainWindow::mnuoptions_Click()

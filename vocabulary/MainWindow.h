@@ -82,6 +82,12 @@ public:
     void mnujw_Click();
     void mnujpn_Click();
     void Command1_Click();
+
+    // Appearance and help.
+    void mnufont_Click();
+    void mnufcolor_Click();
+    void mnubgcolor_Click();
+    void cmdabout_Click();
     void mnuoptions_Click();
 
     // The store and its labels.
