@@ -1,9 +1,11 @@
 #include "app/Forms.h"
 
 #include "appearance/AboutWindow.h"
+#include "host/Host.h"
 #include "poetry/PoetryWindow.h"
 #include "queries/WordCountWindow.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/TextLimits.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
 
@@ -11,7 +13,7 @@
 
 namespace quibbler {
 
-Forms::Forms(Host& host) : m_host(host) { }
+Forms::Forms(Host& host) : wordLimit(kMaxWordsPerText), m_host(host) { }
 
 // The main window goes first: its handlers may still reach the other windows.
 Forms::~Forms()
@@ -31,6 +33,12 @@ void Forms::start()
     main.show();
     main.activateWindow();
     main.txtw->setFocus();
+}
+
+bool Forms::keepWorking()
+{
+    m_host.yield();
+    return !(m_work && m_work->stopRequested());
 }
 
 MainWindow& Forms::frmcbox()

@@ -47,10 +47,17 @@ public:
     // poetry window.
     QString numwords;
 
+    // The most words an answer or a poem gets.
+    double wordLimit;
+
     // True once the working screen has been shown.
     bool frmworkLoaded() const { return m_work != nullptr; }
 
     Host& host() { return m_host; }
+
+    // Lets the user in between the items of a long operation; false when the
+    // user asked on the working screen to stop.
+    bool keepWorking();
 
 private:
     Host& m_host;

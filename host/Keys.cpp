@@ -1,7 +1,6 @@
 #include "host/Keys.h"
 
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QWidget>
 
 namespace quibbler {
@@ -75,12 +74,6 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers)
 bool isCopyKey(int keyCode, int shiftState)
 {
     return keyCode == key::C && shiftState == shift::Ctrl;
-}
-
-QString selectedPlainText(const QPlainTextEdit& box)
-{
-    // A text cursor hands line breaks over as paragraph separators.
-    return box.textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 KeyDownFilter::KeyDownFilter(QWidget* control, KeyDownHandler handler)

@@ -38,9 +38,6 @@ int shiftStateOf(Qt::KeyboardModifiers modifiers);
 // The copy key of the read-only answer and poem boxes: C with Ctrl alone.
 bool isCopyKey(int keyCode, int shiftState);
 
-// The text selected in a box, line breaks as "\n".
-QString selectedPlainText(const QPlainTextEdit& box);
-
 // Called for every key pressed in a control; returns true when the key is used
 // up and must not reach the control itself.
 using KeyDownHandler = std::function<bool(int keyCode, int shiftState)>;

@@ -2,12 +2,14 @@
 
 #include "app/Forms.h"
 #include "host/Host.h"
+#include "host/LongText.h"
 #include "host/RandomSource.h"
 #include "host/TextNumbers.h"
 #include "poetry/PoetryWindow.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/TextLimits.h"
 #include "sentences/WordSource.h"
 #include "vocabulary/MainWindow.h"
 
@@ -42,7 +44,7 @@ void PoemWriter::askWordsPerLine()
     } while (leadingNumber(numwords) == 0);
 }
 
-void PoemWriter::write(PoemKind kind)
+bool PoemWriter::write(PoemKind kind)
 {
     if (kind == PoemKind::Repetitions)
         askWordsPerLine();
@@ -57,14 +59,14 @@ void PoemWriter::write(PoemKind kind)
     QString poem;
     const auto show = qScopeGuard([&] {
         m_window.showTitle(title);
-        m_window.txtp->setPlainText(poem);
+        setBoxText(*m_window.txtp, poem);
     });
 
     // The title comes from all the learned words, whatever the filters.
     const int titleWords = drawRange(random, 5);
     for (int i = 0; i < titleWords; ++i) {
         if (source.count(false) == 0)
-            return;
+            return false;
         title += source.draw(false, random).toUpper();
         title += QLatin1Char(' ');
     }
@@ -78,11 +80,30 @@ void PoemWriter::write(PoemKind kind)
     const bool incrementor = m_window.chkli->isChecked();
     const CaseRule rule = caseRuleOf(options);
 
+    double written = 0;
+    // Ends a line: true when the poem goes on with the next one.
+    const auto endLine = [&](QString line, bool goOn) {
+        if (line.isEmpty())
+            return false;
+        line.chop(1);
+        poem += applyCaseRule(line, rule);
+        poem += QLatin1Char('\n');
+        return goOn;
+    };
     // One stanza of the given number of words; false when the poem stops here.
+    // A line cut short by the user or by the size limit is kept; one that cannot
+    // be finished for want of words is dropped.
     const auto writeLine = [&](double words) {
-        m_host.yield();
         QString line;
+        if (!m_forms.keepWorking())
+            return false;
         for (double k = 1; k <= words; ++k) {
+            if (written >= m_forms.wordLimit) {
+                m_reachedLimit = true;
+                return endLine(line, false);
+            }
+            if (k > 1 && static_cast<qint64>(k) % 4096 == 0 && !m_forms.keepWorking())
+                return endLine(line, false);
             const bool fromCache = !letter.isEmpty() || !length.isEmpty();
             if (source.count(fromCache) == 0)
                 return false;
@@ -90,6 +111,7 @@ void PoemWriter::write(PoemKind kind)
             m_window.curword = capitals ? source.capitalize(word) : word;
             line += m_window.curword;
             line += QLatin1Char(' ');
+            ++written;
             if (incrementor) {
                 if (!isNumberText(length))
                     return false;
@@ -97,12 +119,7 @@ void PoemWriter::write(PoemKind kind)
                 source.pick(letter, length);
             }
         }
-        if (line.isEmpty())
-            return false;
-        line.chop(1);
-        poem += applyCaseRule(line, rule);
-        poem += QLatin1Char('\n');
-        return true;
+        return endLine(line, true);
     };
 
     const double stanzas = leadingNumber(m_window.txtlines->text());
@@ -121,6 +138,7 @@ void PoemWriter::write(PoemKind kind)
              ++j) { }
         break;
     }
+    return m_reachedLimit;
 }
 
 } // namespace quibbler

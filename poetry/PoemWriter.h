@@ -14,11 +14,14 @@ enum class PoemKind { Rising, Decreasing, Repetitions, Random };
 // first-letter, length, capitals and case options of the options window.
 // A poem stops early, keeping the lines and title words written so far, when
 // a word is to be drawn from an empty list, a line would get no words, or the
-// Letter Incrementor meets a length that is not a number.
+// Letter Incrementor meets a length that is not a number (the unfinished line
+// is dropped), and when the user stops it or it reaches the most words a poem
+// gets (the unfinished line is kept).
 class PoemWriter {
 public:
     PoemWriter(Forms& forms, PoetryWindow& window, Host& host);
-    void write(PoemKind kind);
+    // True when the poem stopped at the most words a poem gets.
+    bool write(PoemKind kind);
 
 private:
     // The words per line of the Repetitions poem, asked until non-zero.
@@ -27,6 +30,7 @@ private:
     Forms& m_forms;
     PoetryWindow& m_window;
     Host& m_host;
+    bool m_reachedLimit = false;
 };
 
 // True when the whole text reads as one number (blanks around it allowed).

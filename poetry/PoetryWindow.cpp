@@ -4,16 +4,19 @@
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "host/Placement.h"
 #include "host/TextNumbers.h"
 #include "host/UiFont.h"
 #include "host/WrappingButtons.h"
 #include "poetry/PoemWriter.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/TextLimits.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,6 +42,7 @@ PoetryWindow::PoetryWindow(Forms& forms, Host& host) : m_forms(forms), m_host(ho
 {
     setObjectName(QStringLiteral("frmcbp"));
     setWindowTitle(QStringLiteral("Quibbler Poetry"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/poetry.png")));
     setFont(uiFont(12));
     setMinimumSize(260, 200);
 
@@ -86,7 +90,7 @@ void PoetryWindow::cmdpoem_Click()
     MainWindow& main = m_forms.frmcbox();
     const int wordSelected = main.lstw->selectedPos();
     const int nameSelected = main.lstproper->selectedPos();
-    txtp->clear();
+    setBoxText(*txtp, {});
     showTitle({});
 
     if (leadingNumber(txtlines->text()) == 0) {
@@ -107,26 +111,34 @@ void PoetryWindow::cmdpoem_Click()
     // The poem moved the selections; the user gets back what was selected before.
     main.lstw->setSelectedPos(wordSelected);
     main.lstproper->setSelectedPos(nameSelected);
+    if (m_reachedLimit)
+        m_host.msgBox(kMaxWordsMessage);
+    m_reachedLimit = false;
 }
 
 void PoetryWindow::UpPoem()
 {
-    PoemWriter(m_forms, *this, m_host).write(PoemKind::Rising);
+    writePoem(PoemKind::Rising);
 }
 
 void PoetryWindow::DownPoem()
 {
-    PoemWriter(m_forms, *this, m_host).write(PoemKind::Decreasing);
+    writePoem(PoemKind::Decreasing);
 }
 
 void PoetryWindow::Rep()
 {
-    PoemWriter(m_forms, *this, m_host).write(PoemKind::Repetitions);
+    writePoem(PoemKind::Repetitions);
 }
 
 void PoetryWindow::rando()
 {
-    PoemWriter(m_forms, *this, m_host).write(PoemKind::Random);
+    writePoem(PoemKind::Random);
+}
+
+void PoetryWindow::writePoem(PoemKind kind)
+{
+    m_reachedLimit = PoemWriter(m_forms, *this, m_host).write(kind);
 }
 
 bool PoetryWindow::txtlines_KeyDown(int keyCode, int /*shiftState*/)
@@ -141,7 +153,7 @@ bool PoetryWindow::txtp_KeyDown(int keyCode, int shiftState)
 {
     if (!isCopyKey(keyCode, shiftState))
         return false;
-    m_host.setClipboardText(selectedPlainText(*txtp));
+    m_host.setClipboardText(selectedBoxText(*txtp));
     return true;
 }
 

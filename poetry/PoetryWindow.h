@@ -12,6 +12,7 @@ class QRadioButton;
 
 namespace quibbler {
 
+enum class PoemKind;
 class Forms;
 class Host;
 
@@ -58,8 +59,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void writePoem(PoemKind kind);
+
     Forms& m_forms;
     Host& m_host;
+    bool m_reachedLimit = false;
 };
 
 } // namespace quibbler

@@ -3,12 +3,14 @@
 #include "app/Forms.h"
 #include "host/Host.h"
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "host/RandomSource.h"
 #include "host/TextNumbers.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/Personalities.h"
+#include "sentences/TextLimits.h"
 #include "sentences/WordSource.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
@@ -32,8 +34,17 @@ SentenceGenerator::SentenceGenerator(MainWindow& main, OptionsWindow& options, H
 
 void SentenceGenerator::respond()
 {
-    WorkingScope working(m_main.forms(), {&m_main});
-    m_main.txts->clear();
+    {
+        WorkingScope working(m_main.forms(), {&m_main});
+        build();
+    }
+    if (m_reachedLimit)
+        m_host.msgBox(kMaxWordsMessage);
+}
+
+void SentenceGenerator::build()
+{
+    setBoxText(*m_main.txts, {});
     const double count = wordCount();
 
     QString answer;
@@ -54,7 +65,7 @@ void SentenceGenerator::respond()
     default:
         break;
     }
-    m_main.txts->setPlainText(answer);
+    setBoxText(*m_main.txts, answer);
 
     reseedAfterAnswer(m_host.random(), m_host.timeOfDay());
 }
@@ -99,7 +110,12 @@ QString SentenceGenerator::regular(double count)
     const bool capitals = m_options.chkc->isChecked();
     QString answer;
     for (double i = 1; i <= count; ++i) {
-        m_host.yield();
+        if (i > m_main.forms().wordLimit) {
+            m_reachedLimit = true;
+            break;
+        }
+        if (!m_main.forms().keepWorking())
+            break; // what was built so far is the answer
         const QString word = source.draw(fromCache, m_host.random());
         m_main.curword = capitals ? source.capitalize(word) : word;
         answer += m_main.curword;
@@ -159,8 +175,14 @@ QString SentenceGenerator::custom()
     QString letter = m_options.txtword->text();
     WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     QString answer;
+    double words = 0;
     for (const QChar character : pattern) {
-        m_host.yield();
+        if (words >= m_main.forms().wordLimit) {
+            m_reachedLimit = true;
+            break;
+        }
+        if (!m_main.forms().keepWorking())
+            break;
         const QString previous = letter;
         letter = character;
         if (letter != previous)
@@ -171,6 +193,7 @@ QString SentenceGenerator::custom()
         m_main.curword = capitals ? source.capitalize(word) : word;
         answer += m_main.curword;
         answer += QLatin1Char(' ');
+        ++words;
     }
     return answer;
 }

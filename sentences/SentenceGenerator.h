@@ -19,6 +19,7 @@ public:
     void respond();
 
 private:
+    void build();
     double wordCount();
     QString regular(double count);
     QString mean();
@@ -28,6 +29,7 @@ private:
     MainWindow& m_main;
     OptionsWindow& m_options;
     Host& m_host;
+    bool m_reachedLimit = false;
 };
 
 } // namespace quibbler

@@ -52,13 +52,15 @@ bool MainWindow::LearnReg()
     return !learner.overflowed();
 }
 
-void MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
+bool MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
 {
     for (const QString& word : cutWords(text, delimiters)) {
         // Keeps the working screen alive through long texts.
-        m_host.yield();
+        if (!m_forms.keepWorking())
+            return false;
         learner.take(word);
     }
+    return true;
 }
 
 bool MainWindow::isDelim(const QString& letter) const

@@ -6,6 +6,7 @@
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "host/RandomSource.h"
 #include "host/WrappingButtons.h"
 #include "poetry/PoetryWindow.h"
@@ -158,7 +159,7 @@ bool MainWindow::txts_KeyDown(int keyCode, int shiftState)
 {
     if (!isCopyKey(keyCode, shiftState))
         return false;
-    m_host.setClipboardText(selectedPlainText(*txts));
+    m_host.setClipboardText(selectedBoxText(*txts));
     return true;
 }
 

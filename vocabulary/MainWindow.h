@@ -177,7 +177,8 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
-    void learnWords(StoreLearner& learner, QStringView text, const QString& delimiters);
+    // False when the user stopped it; the words taken so far stay learned.
+    bool learnWords(StoreLearner& learner, QStringView text, const QString& delimiters);
     void readStartupFiles();
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
     bool deleteSelected(ListBox& list, QLabel& countLabel);

@@ -120,8 +120,7 @@ void MainWindow::mnuload_Click()
         const QString delimiters = options.txtdelim->text();
         StoreLearner learner(*lstw);
         for (const QString& field : fields) {
-            learnWords(learner, field, delimiters);
-            if (learner.overflowed())
+            if (!learnWords(learner, field, delimiters) || learner.overflowed())
                 break;
         }
         learner.finish();

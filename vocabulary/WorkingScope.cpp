@@ -15,7 +15,9 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
             break;
         }
     }
+    work.clearStopRequest();
     work.show();
+    work.activateWindow();
     for (QWidget* window : standIns) {
         if (window && window->isVisible()) {
             window->hide();

@@ -3,6 +3,7 @@
 #include "host/UiFont.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -42,8 +43,17 @@ void WorkingScreen::Timer1_Timer()
 
 void WorkingScreen::closeEvent(QCloseEvent* event)
 {
-    // The screen goes away when its operation ends, not before.
+    // The screen goes away when its operation has stopped, not before.
+    m_stopRequested = true;
     event->ignore();
+}
+
+void WorkingScreen::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        m_stopRequested = true;
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace quibbler

@@ -17,14 +17,21 @@ public:
     void Form_Load();
     void Timer1_Timer();
 
+    // Escape on the screen, or closing it, asks the running operation to stop
+    // at its next turn; it then ends as it would have, keeping what it made.
+    bool stopRequested() const { return m_stopRequested; }
+    void clearStopRequest() { m_stopRequested = false; }
+
     QLabel* lblwork = nullptr;
     QTimer* Timer1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_dots = 3;
+    bool m_stopRequested = false;
 };
 
 } // namespace quibbler

@@ -1,6 +1,8 @@
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "poetry/PoetryWindow.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/TextLimits.h"
 #include "support/TestApp.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
@@ -30,7 +32,7 @@ PoetryWindow& writePoem(TestApp& app, const char* kind, const QString& stanzas)
 
 QList<QStringList> linesOf(const PoetryWindow& poetry)
 {
-    const QString poem = poetry.txtp->toPlainText();
+    const QString poem = boxText(*poetry.txtp);
     QList<QStringList> lines;
     if (!poem.isEmpty()) {
         Q_ASSERT(poem.endsWith('\n'));
@@ -70,6 +72,7 @@ private slots:
     void stanzaCountIsChecked_data();
     void stanzaCountIsChecked();
     void windowComesBackAsDesigned();
+    void longPoemsStop();
 };
 
 void TestPoetry::kinds_data()
@@ -319,6 +322,30 @@ void TestPoetry::windowComesBackAsDesigned()
     QCOMPARE(poetry->txtp->toPlainText(), QString());
     QCOMPARE(poetry->lbltitle->text(), QString());
     QVERIFY(poetry->isVisible());
+}
+
+void TestPoetry::longPoemsStop()
+{
+    TestApp app({"a", "b"});
+    app.forms.wordLimit = 20;
+    // A line cut short by the limit is kept.
+    app.host.inputs = {"1e9"};
+    PoetryWindow& poetry = writePoem(app, "optr", "1e9");
+    QCOMPARE(lengthsOf(linesOf(poetry)), QList<int>{20});
+    QCOMPARE(app.host.messageTexts(), QStringList{kMaxWordsMessage});
+
+    // The user's stop keeps the lines so far, the one being written included.
+    app.host.messages.clear();
+    app.forms.wordLimit = 1e7;
+    int yields = 0;
+    app.host.onYield = [&] {
+        if (++yields == 4)
+            QTest::keyClick(&app.forms.frmwork(), Qt::Key_Escape);
+    };
+    writePoem(app, "optu", "1e9");
+    QCOMPARE(lengthsOf(linesOf(poetry)), (QList<int>{1, 2, 3}));
+    QVERIFY(app.host.messages.isEmpty());
+    QVERIFY(poetry.isVisible());
 }
 
 QTEST_MAIN(TestPoetry)

@@ -1,10 +1,13 @@
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/TextLimits.h"
 #include "support/TestApp.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -20,7 +23,7 @@ namespace {
 QString ask(TestApp& app, const QString& count)
 {
     enterText(app.main().txtw, count);
-    return app.main().txts->toPlainText();
+    return boxText(*app.main().txts);
 }
 
 const QString kImpossible = "I'm sorry, that's impossible";
@@ -42,6 +45,10 @@ private slots:
     void filters();
     void nothingWithoutWords();
     void copyKey();
+    void userStopsALongAnswer_data();
+    void userStopsALongAnswer();
+    void answerStopsAtTheWordLimit();
+    void longAnswersKeepTheirText();
 };
 
 void TestAnswers::count_data()
@@ -258,6 +265,68 @@ void TestAnswers::copyKey()
     QTest::keyClick(txts, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(app.host.clipboard, QString("dog"));
     QCOMPARE(txts->toPlainText(), QString("Cat dog cat!"));
+}
+
+void TestAnswers::userStopsALongAnswer_data()
+{
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("Escape") << false;
+    QTest::newRow("closing the working screen") << true;
+}
+
+void TestAnswers::userStopsALongAnswer()
+{
+    QFETCH(bool, byClosing);
+    TestApp app({"dog", "cat"});
+    int yields = 0;
+    app.host.onYield = [&] {
+        WorkingScreen& work = app.forms.frmwork();
+        if (++yields == 3)
+            byClosing ? void(work.close()) : QTest::keyClick(&work, Qt::Key_Escape);
+    };
+    const QString answer = ask(app, "1000000");
+    // Two words were built before the third turn; the answer ends as usual.
+    QCOMPARE(answer.count(' '), 1);
+    QVERIFY(QString(".!?").contains(answer.back()));
+    QVERIFY(app.main().isVisible());
+    QVERIFY(!app.forms.frmwork().isVisible());
+    QVERIFY(app.host.messages.isEmpty());
+
+    // The next answer is not stopped by the last one's request.
+    app.host.onYield = nullptr;
+    QCOMPARE(ask(app, "5").count(' '), 4);
+}
+
+void TestAnswers::answerStopsAtTheWordLimit()
+{
+    TestApp app({"dog", "cat"});
+    app.forms.wordLimit = 50;
+    QCOMPARE(ask(app, "1e12").count(' '), 49);
+    QCOMPARE(app.host.messageTexts(), QStringList{kMaxWordsMessage});
+    app.host.messages.clear();
+    app.options().cbopersonal->setCurrentIndex(3);
+    app.options().txtpattern->setText(QString(80, 'd'));
+    QCOMPARE(ask(app, "1").count(' '), 50);
+    QCOMPARE(app.host.messageTexts(), QStringList{kMaxWordsMessage});
+}
+
+void TestAnswers::longAnswersKeepTheirText()
+{
+    TestApp app({"elephant", "hippopotamus"});
+    const QString answer = ask(app, "3000");
+    QCOMPARE(answer.count(' '), 2999);
+    QPlainTextEdit* txts = app.main().txts;
+    // Shown in several paragraphs of the same length as the answer.
+    QVERIFY(txts->blockCount() > 10);
+    QCOMPARE(txts->toPlainText().size(), answer.size());
+    QCOMPARE(txts->toPlainText().replace('\n', ' '), answer);
+
+    QTextCursor cursor = txts->textCursor();
+    cursor.setPosition(1000);
+    cursor.setPosition(9000, QTextCursor::KeepAnchor);
+    txts->setTextCursor(cursor);
+    QTest::keyClick(txts, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(app.host.clipboard, answer.mid(1000, 8000));
 }
 
 QTEST_MAIN(TestAnswers)

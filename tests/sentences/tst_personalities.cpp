@@ -1,4 +1,5 @@
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/Personalities.h"
 #include "support/TestApp.h"
@@ -21,7 +22,7 @@ QString ask(TestApp& app, Personality personality, const QString& count = "1")
 {
     app.options().cbopersonal->setCurrentIndex(personality);
     enterText(app.main().txtw, count);
-    return app.main().txts->toPlainText();
+    return boxText(*app.main().txts);
 }
 
 } // namespace

@@ -22,6 +22,7 @@ private slots:
     void workingScreenStandsInWhileLearning();
     void otherKeysOnlyType();
     void loneLineBreakIsCleared();
+    void userStopsLearning();
     void properNouns_data();
     void properNouns();
     void nameAfterAnEarlierEnter();
@@ -144,6 +145,22 @@ void TestLearning::loneLineBreakIsCleared()
     main.txtl->setPlainText("\nx");
     main.Timer1_Timer();
     QCOMPARE(main.txtl->toPlainText(), QString("\nx"));
+}
+
+void TestLearning::userStopsLearning()
+{
+    TestApp app;
+    int yields = 0;
+    app.host.onYield = [&] {
+        if (++yields == 3)
+            QTest::keyClick(&app.forms.frmwork(), Qt::Key_Escape);
+    };
+    enterText(app.main().txtl, "one two three four five");
+    QCOMPARE(entriesOf(app.main().lstw), (QStringList{"one", "two"}));
+    QCOMPARE(app.main().lblwk->text(), QString("2"));
+    QVERIFY(app.main().changed);
+    QCOMPARE(app.main().txtl->toPlainText(), QString());
+    QVERIFY(app.main().isVisible());
 }
 
 void TestLearning::properNouns_data()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+
+namespace quibbler {
+
+// A text box lays a paragraph out whole, so one paragraph of a million words
+// takes seconds and hundreds of megabytes. Long answers and poems are shown
+// with a line break in place of a blank every couple of thousand characters,
+// which lets the box lay out only what is in view; the box remembers the text
+// as given, and positions in the box are positions in that text.
+void setBoxText(QPlainTextEdit& box, const QString& text);
+
+// The text selected in the box, as it stands in the text given to setBoxText.
+QString selectedBoxText(const QPlainTextEdit& box);
+
+// The text given to setBoxText (what the box shows, for other text).
+QString boxText(const QPlainTextEdit& box);
+
+} // namespace quibbler
