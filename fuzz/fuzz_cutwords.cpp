@@ -1,0 +1,42 @@
+// Any text cut at any set of delimiters: no word holds a delimiter or an
+// underscore (a blank that is a delimiter only where an underscore stood), and
+// every delimiter ends exactly one run.
+#include "FuzzCheck.h"
+#include "vocabulary/Cutting.h"
+
+#include <QString>
+
+using namespace quibbler;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte says how many of the following characters are delimiters.
+    const QString all = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1,
+                                          static_cast<qsizetype>(size - 1));
+    const qsizetype split = std::min<qsizetype>(data[0] % 16, all.size());
+    const QString delimiters = all.left(split);
+    const QString text = withCrLf(all.mid(split));
+
+    const QStringList runs = cutWords(text, delimiters);
+    qsizetype delimiterCount = 0;
+    for (const QChar c : text)
+        delimiterCount += delimiters.contains(c);
+    FUZZ_CHECK(runs.size() == delimiterCount + 1);
+    qsizetype length = 0;
+    qsizetype blanks = 0;
+    for (const QString& run : runs) {
+        for (const QChar c : run) {
+            if (c == QLatin1Char(' '))
+                ++blanks;
+            else
+                FUZZ_CHECK(!delimiters.contains(c) && c != QLatin1Char('_'));
+        }
+        length += run.size();
+    }
+    FUZZ_CHECK(length + delimiterCount == text.size());
+    const qsizetype textBlanks = delimiters.contains(QLatin1Char(' ')) ? 0 : text.count(QLatin1Char(' '));
+    FUZZ_CHECK(blanks <= text.count(QLatin1Char('_')) + textBlanks);
+    return 0;
+}
