@@ -32,6 +32,8 @@ private slots:
     void cancelledLoadLeavesTheStore();
     void unreadableLoadLeavesTheStore();
     void loadIntoAFullList();
+    void oddFilesLoad_data();
+    void oddFilesLoad();
 };
 
 void TestSaveLoad::saveWritesBothFiles()
@@ -298,6 +300,36 @@ void TestSaveLoad::loadIntoAFullList()
     QCOMPARE(main.lblwk->text(), QString::number(ListBox::MaxEntries));
     QCOMPARE(app.host.messageTexts(), QStringList{kWordsFullMessage});
     QVERIFY(main.isVisible());
+}
+
+void TestSaveLoad::oddFilesLoad_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("NUL bytes") << QByteArray("\"a\0b\"\r\nc\0\r\n", 11)
+                               << QStringList{QString("a") + QChar(0) + "b",
+                                              QString("c") + QChar(0)};
+    QTest::newRow("lone CRs") << QByteArray("one\rtwo\r\rthree")
+                              << QStringList{"one", "two", "three"};
+    QTest::newRow("unterminated quote")
+        << QByteArray("\"open,ended\r\nstill") << QStringList{"open", "ended", "still"};
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("\xff\xfe\xc0\xaf ok") << QStringList{"ÿþÀ¯", "ok"};
+    QTest::newRow("20 MB line") << QByteArray(20'000'000, 'x')
+                                << QStringList{QString(20'000'000, 'x')};
+}
+
+void TestSaveLoad::oddFilesLoad()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, words);
+    TestApp app;
+    writeFile(app.path("odd.txt"), file);
+    app.host.openPaths = {app.path("odd.txt")};
+    app.main().mnuload_Click();
+    QCOMPARE(entriesOf(app.main().lstw), words);
+    QVERIFY(app.host.messages.isEmpty());
+    QVERIFY(app.main().isVisible());
 }
 
 QTEST_MAIN(TestSaveLoad)
