@@ -96,10 +96,10 @@ QString ListBox::selectedText() const
     return position < 0 ? QString() : item(position)->text();
 }
 
-int ListBox::findIgnoringCase(const QString& text) const
+int ListBox::findIgnoringCase(QStringView text) const
 {
     rebuildIndexIfStale();
-    return m_firstByUpper.value(text.toUpper(), -1);
+    return m_firstByUpper.value(text.toString().toUpper(), -1);
 }
 
 void ListBox::indexAppended(int position, const QString& entry)

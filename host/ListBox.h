@@ -42,7 +42,8 @@ public:
     QString selectedText() const;
 
     // The first position whose entry equals the text once both are upper-cased, or -1.
-    int findIgnoringCase(const QString& text) const;
+    int findIgnoringCase(QStringView text) const;
+    int findIgnoringCase(const QString& text) const { return findIgnoringCase(QStringView(text)); }
 
 private:
     void indexAppended(int position, const QString& entry);

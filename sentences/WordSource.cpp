@@ -1,40 +1,71 @@
 #include "sentences/WordSource.h"
 
 #include "host/ListBox.h"
+#include "host/TextNumbers.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
-#include "sentences/WordPick.h"
 
 namespace quibbler {
-
-void WordSource::Drawn::show()
-{
-    if (selected != -2)
-        list.setSelectedPos(selected);
-    selected = -2;
-}
 
 WordSource::WordSource(ListBox& words, ListBox& cache, ListBox& properNouns)
     : m_words{words, words.entries()},
       m_cache{cache, cache.entries()},
       m_properNouns{properNouns, {}}
-{ }
+{
+    m_cache.selected = cache.selectedPos();
+}
 
 WordSource::~WordSource()
 {
-    m_words.show();
-    m_cache.show();
-    m_properNouns.show();
+    if (m_cacheRebuilt) {
+        m_cache.list.clearAll();
+        m_cache.list.appendAll(m_cache.entries);
+    }
+    for (Drawn* drawn : {&m_words, &m_cache, &m_properNouns}) {
+        if (drawn->selected != -2)
+            drawn->list.setSelectedPos(drawn->selected);
+    }
+}
+
+const QStringList& WordSource::startingWith(const QString& upperLetter)
+{
+    if (m_byFirst.isEmpty()) {
+        for (const QString& word : m_words.entries)
+            m_byFirst[word.left(1).toUpper()].append(word);
+    }
+    static const QStringList none;
+    const auto it = m_byFirst.constFind(upperLetter);
+    return it == m_byFirst.cend() ? none : it.value();
 }
 
 void WordSource::pick(const QString& letter, const QString& length)
 {
-    // The cache is judged by the word last drawn from it.
-    m_cache.show();
-    if (wordPick(m_words.list, m_cache.list, letter, length)) {
-        m_cache.entries = m_cache.list.entries();
-        m_words.selected = -2; // the rebuild walked the words and left them on their last
+    // The same test as wordPick, on the word last drawn from the cache.
+    const double wanted = leadingNumber(length);
+    const QString last = m_cache.selected >= 0 && m_cache.selected < m_cache.entries.size()
+        ? m_cache.entries.at(m_cache.selected)
+        : QString();
+    const bool stale = (!letter.isEmpty() && last.left(1) != letter)
+        || (!length.isEmpty() && last.size() != wanted);
+    if (!stale)
+        return;
+
+    const QString key = letter.toUpper() + QLatin1Char('\n') + length;
+    auto rebuilt = m_rebuilds.constFind(key);
+    if (rebuilt == m_rebuilds.cend()) {
+        QStringList passing;
+        for (const QString& word :
+             letter.isEmpty() ? m_words.entries : startingWith(letter.toUpper())) {
+            if (length.isEmpty() || word.size() == wanted)
+                passing.append(word);
+        }
+        rebuilt = m_rebuilds.insert(key, passing);
     }
+    m_cache.entries = rebuilt.value();
+    m_cache.selected = -1;
+    m_cacheRebuilt = true;
+    // The rebuild's walk over the words ends on their last entry.
+    m_words.selected = m_words.entries.size() - 1;
 }
 
 int WordSource::count(bool fromCache) const

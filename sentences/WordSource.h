@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -11,10 +12,11 @@ class RandomSource;
 // Where answers and poems take their words: the learned words, or the cache
 // of those that pass the options' filters, with proper-noun capitals.
 //
-// Long answers draw hundreds of thousands of words, so entries are read once
-// per list (again after the cache is rebuilt) and the selections that draws
-// and look-ups make are shown once, where the last of them left each list,
-// when the source goes away or the cache's selection is needed.
+// The lists cannot change while an answer or a poem is written, so the source
+// works on their entries in memory: a Custom pattern or the Letter Incrementor
+// may rebuild the cache for every word. The lists are brought to what the
+// same steps on them would leave (the cache's entries, and the selections of
+// the last draws and look-ups) once, when the source goes away.
 class WordSource {
 public:
     WordSource(ListBox& words, ListBox& cache, ListBox& properNouns);
@@ -22,7 +24,8 @@ public:
     WordSource(const WordSource&) = delete;
     WordSource& operator=(const WordSource&) = delete;
 
-    // Brings the cache up to date with a first letter and a length text.
+    // Brings the cache up to date with a first letter and a length text, by
+    // the rules of wordPick: only when the word last drawn from it no longer fits.
     void pick(const QString& letter, const QString& length);
 
     int count(bool fromCache) const;
@@ -38,15 +41,19 @@ private:
     struct Drawn {
         ListBox& list;
         QStringList entries;
-        int selected = -2; // -2: nothing to show
-        void show();
+        int selected = -2; // -2: the list's own selection stands
     };
     Drawn& of(bool fromCache) { return fromCache ? m_cache : m_words; }
     const Drawn& of(bool fromCache) const { return fromCache ? m_cache : m_words; }
+    const QStringList& startingWith(const QString& upperLetter);
 
     Drawn m_words;
     Drawn m_cache;
     Drawn m_properNouns;
+    bool m_cacheRebuilt = false;
+    // The learned words by upper-cased first character, made on first need.
+    QHash<QString, QStringList> m_byFirst;
+    QHash<QString, QStringList> m_rebuilds;
 };
 
 } // namespace quibbler

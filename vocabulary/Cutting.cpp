@@ -28,14 +28,10 @@ bool isDelim(QStringView letter, QStringView delimiters)
 QStringList cutWords(QStringView text, QStringView delimiters)
 {
     QStringList runs;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (delimiters.contains(text.at(i))) {
-            runs.append(underscoresToSpaces(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    runs.append(underscoresToSpaces(text.sliced(start)));
+    forEachRun(text, delimiters, [&runs](QStringView run) {
+        runs.append(run.toString());
+        return true;
+    });
     return runs;
 }
 

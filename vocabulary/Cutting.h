@@ -28,6 +28,29 @@ bool isDelim(QStringView letter, QStringView delimiters);
 // turned into a space.
 QStringList cutWords(QStringView text, QStringView delimiters);
 
+// The runs of cutWords, handed to visit one at a time as they are found;
+// visit returns false to stop. Returns false when it was stopped.
+template <typename Visit> bool forEachRun(QStringView text, QStringView delimiters, Visit&& visit)
+{
+    QString word;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !delimiters.contains(text.at(i)))
+            continue;
+        const QStringView run = text.sliced(start, i - start);
+        if (run.contains(QLatin1Char('_'))) {
+            word = run.toString();
+            word.replace(QLatin1Char('_'), QLatin1Char(' '));
+            if (!visit(QStringView(word)))
+                return false;
+        } else if (!visit(run)) {
+            return false;
+        }
+        start = i + 1;
+    }
+    return true;
+}
+
 // Every name of the text cut at the proper-noun separators, with the skip rule
 // above, empty names included, each underscore turned into a space.
 QStringList cutProperNouns(QStringView text);

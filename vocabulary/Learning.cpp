@@ -54,13 +54,13 @@ bool MainWindow::LearnReg()
 
 bool MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
 {
-    for (const QString& word : cutWords(text, delimiters)) {
+    return forEachRun(text, delimiters, [&](QStringView word) {
         // Keeps the working screen alive through long texts.
         if (!m_forms.keepWorking())
             return false;
         learner.take(word);
-    }
-    return true;
+        return true;
+    });
 }
 
 bool MainWindow::isDelim(const QString& letter) const

@@ -4,14 +4,14 @@
 
 namespace quibbler {
 
-void StoreLearner::take(const QString& word)
+void StoreLearner::take(QStringView word)
 {
     const int match = m_list.findIgnoringCase(word);
     m_looked = true;
     m_lastStop = match >= 0 ? match : m_list.count() - 1;
     if (match >= 0 || word.isEmpty())
         return;
-    if (m_list.append(word))
+    if (m_list.append(word.toString()))
         ++m_added;
     else
         m_overflowed = true;

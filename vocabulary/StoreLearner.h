@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace quibbler {
 
@@ -15,7 +16,7 @@ public:
     explicit StoreLearner(ListBox& list) : m_list(list) { }
 
     // One word: looked for, and appended when new and not empty.
-    void take(const QString& word);
+    void take(QStringView word);
 
     // Moves the selection to where the last look-up left it.
     void finish();
