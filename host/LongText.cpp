@@ -9,6 +9,7 @@ namespace {
 
 const char* const kTextProperty = "quibblerText";
 constexpr qsizetype kBlockChars = 2000;
+constexpr qsizetype kPieceChars = 256 * 1024;
 
 QString withBlockBreaks(const QString& text)
 {
@@ -28,10 +29,24 @@ QString withBlockBreaks(const QString& text)
 
 } // namespace
 
-void setBoxText(QPlainTextEdit& box, const QString& text)
+void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn)
 {
     box.setProperty(kTextProperty, text);
-    box.setPlainText(withBlockBreaks(text));
+    const QString shown = withBlockBreaks(text);
+    if (!turn || shown.size() <= kPieceChars) {
+        box.setPlainText(shown);
+        return;
+    }
+    box.setPlainText(shown.left(kPieceChars));
+    const bool undo = box.isUndoRedoEnabled();
+    box.setUndoRedoEnabled(false);
+    QTextCursor end(box.document());
+    end.movePosition(QTextCursor::End);
+    for (qsizetype at = kPieceChars; at < shown.size(); at += kPieceChars) {
+        turn();
+        end.insertText(shown.mid(at, kPieceChars));
+    }
+    box.setUndoRedoEnabled(undo);
 }
 
 QString boxText(const QPlainTextEdit& box)

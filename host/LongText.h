@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPlainTextEdit;
 
 namespace quibbler {
@@ -11,7 +13,9 @@ namespace quibbler {
 // with a line break in place of a blank every couple of thousand characters,
 // which lets the box lay out only what is in view; the box remembers the text
 // as given, and positions in the box are positions in that text.
-void setBoxText(QPlainTextEdit& box, const QString& text);
+// Text of a million words takes a while to fill in; between its pieces the
+// box calls turn, which lets the event loop run.
+void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn = {});
 
 // The text selected in the box, as it stands in the text given to setBoxText.
 QString selectedBoxText(const QPlainTextEdit& box);

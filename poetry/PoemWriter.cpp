@@ -59,7 +59,7 @@ bool PoemWriter::write(PoemKind kind)
     QString poem;
     const auto show = qScopeGuard([&] {
         m_window.showTitle(title);
-        setBoxText(*m_window.txtp, poem);
+        setBoxText(*m_window.txtp, poem, [this] { m_forms.keepWorking(); });
     });
 
     // The title comes from all the learned words, whatever the filters.

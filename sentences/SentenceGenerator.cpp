@@ -65,7 +65,7 @@ void SentenceGenerator::build()
     default:
         break;
     }
-    setBoxText(*m_main.txts, answer);
+    setBoxText(*m_main.txts, answer, [this] { m_main.forms().keepWorking(); });
 
     reseedAfterAnswer(m_host.random(), m_host.timeOfDay());
 }
