@@ -1,0 +1,705 @@
+#include "Scenarios.h"
+
+#include "BenchHost.h"
+#include "WordGenerator.h"
+
+#include "app/Forms.h"
+#include "host/ListBox.h"
+#include "poetry/PoetryWindow.h"
+#include "queries/WordCountWindow.h"
+#include "sentences/Draws.h"
+#include "sentences/OptionsWindow.h"
+#include "vocabulary/Cutting.h"
+#include "vocabulary/MainWindow.h"
+#include "vocabulary/WorkingScope.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
+
+namespace quibbler::bench {
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kListSize = 32767;
+constexpr double kNoBudget = std::numeric_limits<double>::infinity();
+
+void progress(const QString& text)
+{
+    std::fprintf(stderr, "[bench] %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+[[noreturn]] void fail(const QString& text)
+{
+    std::fprintf(stderr, "[bench] FAILED: %s\n", qPrintable(text));
+    std::exit(2);
+}
+
+void check(bool condition, const QString& what)
+{
+    if (!condition)
+        fail(what);
+}
+
+// Lets paints, deferred deletes and timers that are due run between runs.
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A words file as the user's own files are: each entry quoted on a CR LF line.
+void writeEntries(const QString& path, const QStringList& entries)
+{
+    QByteArray bytes;
+    for (const QString& entry : entries) {
+        bytes += '"';
+        bytes += entry.toUtf8();
+        bytes += "\"\r\n";
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+// The start-up lists of a full store.
+QStringList startupWords(const Settings& settings)
+{
+    return wordsAt(0, settings.size(kListSize));
+}
+
+QStringList startupNames(const Settings& settings)
+{
+    QStringList names = wordsAt(10000, settings.size(kListSize));
+    for (QString& name : names)
+        name = capitalised(name);
+    return names;
+}
+
+// The whole program on the real host, started from its start-up files in a
+// folder of its own.
+class Session {
+public:
+    Session(const QStringList& words, const QStringList& names)
+    {
+        check(dir.isValid(), QStringLiteral("no temporary folder"));
+        writeEntries(path(QStringLiteral("qblvocab.txt")), words);
+        writeEntries(path(QStringLiteral("qblpn.txt")), names);
+        forms.start();
+        settle();
+        check(main().lstw->count() == words.size(), QStringLiteral("start-up words not read"));
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    MainWindow& main() { return forms.frmcbox(); }
+    OptionsWindow& options() { return forms.frmoptions(); }
+
+    QTemporaryDir dir;
+    BenchHost host{dir.path()};
+    Forms forms{host};
+};
+
+QString describe(const Sample& sample)
+{
+    return QStringLiteral("%1, %2 event-loop turns, longest gap %3 from %4 after the start")
+        .arg(duration(sample.time), count(sample.turns), duration(sample.longestGap),
+             duration(sample.longestGapAt));
+}
+
+// Runs setup (untimed), op (timed and watched) and after (untimed) the given
+// number of times, fewer when the runs so far took longer than the budget.
+Runs repeat(const Settings& settings, int reps, double budgetSeconds,
+            const std::function<void()>& setup, const std::function<void()>& op,
+            const std::function<void()>& after = {})
+{
+    if (settings.smoke)
+        reps = 1;
+    else if (settings.reps > 0)
+        reps = settings.reps;
+    Runs runs;
+    QElapsedTimer spent;
+    spent.start();
+    for (int i = 0; i < reps; ++i) {
+        if (setup)
+            setup();
+        settle();
+        runs.samples.push_back(watch(op));
+        if (settings.verbose)
+            progress(QStringLiteral("  run %1: %2").arg(i + 1).arg(describe(runs.samples.back())));
+        if (after)
+            after();
+        settle();
+        if (spent.elapsed() > budgetSeconds * 1000)
+            break;
+    }
+    return runs;
+}
+
+QString judged(const Settings& settings, bool met)
+{
+    return settings.judged() ? verdict(met) : QStringLiteral("-");
+}
+
+QString ratio(double value)
+{
+    return QString::number(value, 'f', value < 10 ? 2 : 0);
+}
+
+Row row(const QString& scenario, const QString& size, const Runs& runs, const QString& target)
+{
+    Row r;
+    r.scenario = scenario;
+    r.size = size;
+    r.runs = runs.count();
+    r.median = duration(runs.medianTime());
+    r.target = target;
+    r.gap = gapText(runs.medianGap());
+    return r;
+}
+
+qint64 seconds(double s)
+{
+    return static_cast<qint64>(s * 1e9);
+}
+
+qint64 ms(double m)
+{
+    return static_cast<qint64>(m * 1e6);
+}
+
+// The machine's own pauses: a busy loop that turns the event loop every 10 ms,
+// as the program's long operations do. Any gap well above 10 ms here is the
+// machine (other processes, memory), not the program; gaps of the scenarios
+// are to be read against it.
+void noiseFloor(const Settings& settings, std::vector<Row>& rows)
+{
+    const qint64 span = settings.smoke ? ms(20) : seconds(5);
+    const QStringList words = wordsAt(0, settings.size(kListSize));
+    progress(QStringLiteral("machine noise"));
+    qint64 sink = 0;
+    const Runs runs = repeat(settings, 3, kNoBudget, {}, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        QElapsedTimer sinceTurn;
+        sinceTurn.start();
+        while (clock.nsecsElapsed() < span) {
+            for (const QString& word : words) {
+                if (sinceTurn.elapsed() >= 10) {
+                    QCoreApplication::processEvents();
+                    sinceTurn.restart();
+                }
+                sink += word.left(1).toUpper().size();
+            }
+        }
+    });
+    check(sink > 0, QStringLiteral("the busy loop did nothing"));
+    qint64 worst = 0;
+    for (const Sample& sample : runs.samples)
+        worst = std::max(worst, sample.longestGap);
+    Row r = row(QStringLiteral("Machine noise: busy loop turning every 10 ms"),
+                duration(span) + QStringLiteral(" of work"), runs, QStringLiteral("-"));
+    r.extra = QStringLiteral("longest gap of any run %1").arg(duration(worst));
+    r.result = QStringLiteral("-");
+    rows.push_back(r);
+}
+
+// Learning the learn box's text into the word list, with Enter.
+Sample learn(Session& session, const QString& text, const QStringList& known, bool verbose)
+{
+    MainWindow& main = session.main();
+    main.lstw->clearAll();
+    if (!known.isEmpty())
+        check(main.lstw->appendAll(known) == known.size(), QStringLiteral("known words not added"));
+    main.txtl->setPlainText(text);
+    settle();
+    const Sample sample = watch([&] { main.txtl_KeyDown(kEnter, 0); });
+    if (verbose)
+        progress(QStringLiteral("  run: %1").arg(describe(sample)));
+    check(main.txtl->toPlainText().isEmpty(), QStringLiteral("learn box not emptied"));
+    check(session.host.messages.isEmpty(), QStringLiteral("a message was shown while learning"));
+    settle();
+    return sample;
+}
+
+void learnText(const Settings& settings, std::vector<Row>& rows)
+{
+    const int words = settings.size(1'000'000);
+    progress(QStringLiteral("learn: generating %1 words").arg(count(words)));
+    const QString text = zipfText(words, 1);
+    Session session({}, {});
+    Runs runs;
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 5;
+    for (int i = 0; i < reps; ++i) {
+        progress(QStringLiteral("learn: run %1 of %2").arg(i + 1).arg(reps));
+        runs.samples.push_back(learn(session, text, {}, settings.verbose));
+    }
+    Row r = row(QStringLiteral("Learn a text into an empty list"),
+                count(words) + QStringLiteral(" words"), runs, QStringLiteral("<= 1.0 s"));
+    r.extra = count(session.main().lstw->count()) + QStringLiteral(" words known after");
+    r.result = judged(settings, runs.medianTime() <= seconds(1.0));
+    rows.push_back(r);
+}
+
+void learnGrowth(const Settings& settings, std::vector<Row>& rows)
+{
+    const QStringList known = wordsAt(0, settings.size(20000));
+    const int fresh = settings.size(10000);
+    // New words: none of them is in the known list.
+    const QString text = spaced(wordsAt(100'000, fresh));
+    Session session({}, {});
+    Runs empty;
+    Runs full;
+    // The two cases alternate, so that a slow stretch of the machine hits both.
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 9;
+    progress(QStringLiteral("growth: %1 runs of each").arg(reps));
+    for (int i = 0; i < reps; ++i) {
+        empty.samples.push_back(learn(session, text, {}, settings.verbose));
+        full.samples.push_back(learn(session, text, known, settings.verbose));
+        check(session.main().lstw->count() == known.size() + fresh,
+              QStringLiteral("new words not all learned"));
+    }
+    const double growth
+        = double(full.medianTime()) / double(std::max<qint64>(1, empty.medianTime()));
+    Row r = row(QStringLiteral("Learn new words into a list holding others"),
+                count(fresh) + QStringLiteral(" new into ") + count(known.size()), full,
+                QStringLiteral("ratio <= 1.5"));
+    r.extra = QStringLiteral("into empty list %1; ratio %2")
+                  .arg(duration(empty.medianTime()), ratio(growth));
+    r.gap = gapText(std::max(full.medianGap(), empty.medianGap()));
+    r.result = judged(settings, growth <= 1.5);
+    rows.push_back(r);
+}
+
+// Learning as it used to be done: every word looked for by walking the whole
+// list and comparing upper-cased entries, then appended when not found.
+QStringList learnByWalking(const QString& text)
+{
+    QStringList list;
+    for (const QString& word : cutWords(withCrLf(text), kDefaultDelimiters)) {
+        if (word.isEmpty())
+            continue;
+        const QString upper = word.toUpper();
+        bool found = false;
+        for (const QString& entry : list) {
+            if (entry.toUpper() == upper) {
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            list.append(word);
+    }
+    return list;
+}
+
+void learnAgainstWalking(const Settings& settings, std::vector<Row>& rows)
+{
+    const int words = settings.size(100'000);
+    const QString text = zipfText(words, 2);
+    Session session({}, {});
+    Runs program;
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 5;
+    progress(QStringLiteral("learn vs walking: program"));
+    for (int i = 0; i < reps; ++i)
+        program.samples.push_back(learn(session, text, {}, settings.verbose));
+    const QStringList learned = session.main().lstw->entries();
+
+    progress(QStringLiteral("learn vs walking: the walking list (slow)"));
+    QStringList walked;
+    const Runs reference = repeat(settings, 3, 40, {}, [&] { walked = learnByWalking(text); });
+    check(walked == learned, QStringLiteral("the walking list learned other words"));
+
+    const double speedup
+        = double(reference.medianTime()) / double(std::max<qint64>(1, program.medianTime()));
+    Row r = row(QStringLiteral("Learn vs walking the list per word"),
+                count(words) + QStringLiteral(" words"), program, QStringLiteral(">= 100x faster"));
+    r.extra = QStringLiteral("walking %1 (%2 runs), same %3 words; %4x")
+                  .arg(duration(reference.medianTime()))
+                  .arg(reference.count())
+                  .arg(count(learned.size()))
+                  .arg(ratio(speedup));
+    r.result = judged(settings, speedup >= 100);
+    rows.push_back(r);
+}
+
+void startUp(const Settings& settings, std::vector<Row>& rows)
+{
+    const QStringList words = startupWords(settings);
+    const QStringList names = startupNames(settings);
+    QTemporaryDir dir;
+    check(dir.isValid(), QStringLiteral("no temporary folder"));
+    writeEntries(dir.filePath(QStringLiteral("qblvocab.txt")), words);
+    writeEntries(dir.filePath(QStringLiteral("qblpn.txt")), names);
+
+    progress(QStringLiteral("start-up"));
+    std::unique_ptr<BenchHost> host;
+    std::unique_ptr<Forms> forms;
+    std::vector<qint64> paints;
+    const Runs runs = repeat(
+        settings, 5, kNoBudget, [&] { host = std::make_unique<BenchHost>(dir.path()); },
+        [&] {
+            forms = std::make_unique<Forms>(*host);
+            forms->start();
+        },
+        [&] {
+            QElapsedTimer paint;
+            paint.start();
+            QCoreApplication::processEvents();
+            paints.push_back(paint.nsecsElapsed());
+            MainWindow& main = forms->frmcbox();
+            check(main.lstw->count() == words.size() && main.lstproper->count() == names.size(),
+                  QStringLiteral("start-up lists not full"));
+            check(host->messages.isEmpty(), QStringLiteral("a message was shown at start-up"));
+            forms.reset();
+        });
+    Row r = row(QStringLiteral("Start-up to the main window"),
+                count(words.size()) + QStringLiteral(" words + ") + count(names.size())
+                    + QStringLiteral(" names"),
+                runs, QStringLiteral("<= 150 ms"));
+    r.extra = QStringLiteral("first paint after it %1").arg(duration(median(paints)));
+    r.result = judged(settings, runs.medianTime() <= ms(150));
+    rows.push_back(r);
+}
+
+void save(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    session.host.savePath = session.path(QStringLiteral("saved.txt"));
+    progress(QStringLiteral("save"));
+    SaveOutcome outcome = SaveOutcome::Failed;
+    const Runs runs
+        = repeat(settings, 5, kNoBudget, {}, [&] { outcome = session.main().cmdsave_Click(); });
+    check(outcome == SaveOutcome::Saved, QStringLiteral("save failed"));
+    const qint64 bytes = QFileInfo(session.host.savePath).size()
+        + QFileInfo(session.path(QStringLiteral("qblpn.txt"))).size();
+    Row r = row(QStringLiteral("Save words and names"),
+                count(session.main().lstw->count()) + QStringLiteral(" words + ")
+                    + count(session.main().lstproper->count()) + QStringLiteral(" names"),
+                runs, QStringLiteral("<= 50 ms"));
+    r.extra = count(bytes) + QStringLiteral(" bytes written");
+    r.result = judged(settings, runs.medianTime() <= ms(50));
+    rows.push_back(r);
+}
+
+void load(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    const QStringList file = wordsAt(20000, settings.size(kListSize));
+    session.host.openPath = session.path(QStringLiteral("load.txt"));
+    writeEntries(session.host.openPath, file);
+    MainWindow& main = session.main();
+    progress(QStringLiteral("load"));
+    const Runs runs = repeat(
+        settings, 5, kNoBudget, {}, [&] { main.mnuload_Click(); },
+        [&] {
+            check(main.lstw->count() == file.size() && main.lstw->entryAt(0) == file.first(),
+                  QStringLiteral("file not loaded"));
+            check(session.host.messages.isEmpty(), QStringLiteral("a message was shown loading"));
+        });
+    Row r = row(QStringLiteral("Load a file, replacing the list"),
+                count(file.size()) + QStringLiteral(" words"), runs, QStringLiteral("<= 200 ms"));
+    r.extra = QStringLiteral("list held %1 words before").arg(count(file.size()));
+    r.result = judged(settings, runs.medianTime() <= ms(200));
+    rows.push_back(r);
+}
+
+// Words of an answer: runs between blanks and line breaks (a long answer may
+// be shown with line breaks in place of some blanks).
+int wordsIn(const QString& text)
+{
+    int words = 0;
+    bool inWord = false;
+    for (const QChar c : text) {
+        const bool blank = c.isSpace();
+        if (!blank && !inWord)
+            ++words;
+        inWord = !blank;
+    }
+    return words;
+}
+
+struct AnswerRuns {
+    Runs runs;
+    qint64 paint = 0;
+};
+
+// Regular answers of the given number of words, asked with Enter.
+AnswerRuns answer(const Settings& settings, Session& session, int words)
+{
+    MainWindow& main = session.main();
+    main.txtw->setText(QString::number(words));
+    std::vector<qint64> paints;
+    AnswerRuns result;
+    result.runs = repeat(
+        settings, 5, kNoBudget, [&] { main.txts->clear(); }, [&] { main.txtw_KeyDown(kEnter, 0); },
+        [&] {
+            QElapsedTimer paint;
+            paint.start();
+            QCoreApplication::processEvents();
+            paints.push_back(paint.nsecsElapsed());
+            check(wordsIn(main.txts->toPlainText()) == words,
+                  QStringLiteral("the answer has another number of words"));
+        });
+    result.paint = median(paints);
+    return result;
+}
+
+// Building an answer as it used to be done: every word read the whole answer
+// back from the box and wrote it again with the word added.
+void answerByRewriting(Session& session, int words)
+{
+    MainWindow& main = session.main();
+    WorkingScope working(session.forms, {&main});
+    const QStringList entries = main.lstw->entries();
+    RandomSource& random = session.host.random();
+    for (int i = 0; i < words; ++i) {
+        session.host.yield();
+        const QString& word = entries.at(drawIndex(random, static_cast<int>(entries.size())));
+        main.txts->setPlainText(main.txts->toPlainText() + word + QLatin1Char(' '));
+    }
+}
+
+void answers(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    const QString lists = QStringLiteral(", lists full");
+
+    const int small = settings.size(9999);
+    std::optional<AnswerRuns> smallAnswer;
+    if (settings.wants(QStringLiteral("answer")) || settings.wants(QStringLiteral("answerref"))) {
+        progress(QStringLiteral("answer of %1 words").arg(count(small)));
+        smallAnswer = answer(settings, session, small);
+    }
+    if (settings.wants(QStringLiteral("answer"))) {
+        Row r = row(QStringLiteral("Regular answer"), count(small) + QStringLiteral(" words"),
+                    smallAnswer->runs, QStringLiteral("<= 20 ms"));
+        r.extra = QStringLiteral("paint after it %1").arg(duration(smallAnswer->paint));
+        r.result = judged(settings, smallAnswer->runs.medianTime() <= ms(20));
+        rows.push_back(r);
+
+        const int large = settings.size(1'000'000);
+        progress(QStringLiteral("answer of %1 words").arg(count(large)));
+        const AnswerRuns big = answer(settings, session, large);
+        const double growth = double(big.runs.medianTime())
+            / double(std::max<qint64>(1, smallAnswer->runs.medianTime()));
+        r = row(QStringLiteral("Regular answer"), count(large) + QStringLiteral(" words"), big.runs,
+                QStringLiteral("<= 1.5 s, <= 150x the 9,999"));
+        r.extra = QStringLiteral("%1x the %2-word answer; paint after it %3")
+                      .arg(ratio(growth), count(small), duration(big.paint));
+        r.result = judged(settings, big.runs.medianTime() <= seconds(1.5) && growth <= 150);
+        rows.push_back(r);
+    }
+    if (settings.wants(QStringLiteral("answerref"))) {
+        progress(QStringLiteral("answer vs rewriting the box: the rewriting (slow)"));
+        MainWindow& main = session.main();
+        const Runs reference = repeat(
+            settings, 3, 40, [&] { main.txts->clear(); },
+            [&] { answerByRewriting(session, small); },
+            [&] {
+                check(wordsIn(main.txts->toPlainText()) == small,
+                      QStringLiteral("the rewritten answer has another number of words"));
+            });
+        const double speedup = double(reference.medianTime())
+            / double(std::max<qint64>(1, smallAnswer->runs.medianTime()));
+        Row r = row(QStringLiteral("Answer vs rewriting the box per word"),
+                    count(small) + QStringLiteral(" words"), smallAnswer->runs,
+                    QStringLiteral(">= 50x faster"));
+        r.extra = QStringLiteral("rewriting %1 (%2 runs); %3x")
+                      .arg(duration(reference.medianTime()))
+                      .arg(reference.count())
+                      .arg(ratio(speedup));
+        r.gap = gapText(smallAnswer->runs.medianGap()) + QStringLiteral(" (rewriting ")
+            + duration(reference.medianGap()) + QLatin1Char(')');
+        r.result = judged(settings, speedup >= 50);
+        rows.push_back(r);
+    }
+}
+
+void customAnswer(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    MainWindow& main = session.main();
+    OptionsWindow& options = session.options();
+    const int letters = settings.size(10000);
+    options.cbopersonal->setCurrentIndex(3);
+    options.txtpattern->setText(letterPattern(letters, 3));
+    main.txtw->setText(QStringLiteral("1"));
+    progress(QStringLiteral("custom answer of %1 letters (may be slow)").arg(count(letters)));
+    int answered = 0;
+    const Runs runs = repeat(
+        settings, 5, 40, [&] { main.txts->clear(); }, [&] { main.txtw_KeyDown(kEnter, 0); },
+        [&] { answered = wordsIn(main.txts->toPlainText()); });
+    check(answered > 0, QStringLiteral("no custom answer"));
+    check(session.host.messages.isEmpty(), QStringLiteral("a message was shown answering"));
+    Row r = row(QStringLiteral("Custom answer"), count(letters) + QStringLiteral("-letter pattern"),
+                runs, QStringLiteral("<= 100 ms"));
+    r.extra = count(answered) + QStringLiteral(" words answered");
+    r.result = judged(settings, runs.medianTime() <= ms(100));
+    rows.push_back(r);
+}
+
+void risingPoem(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    const int stanzas = settings.size(1000);
+    session.main().mnucbpoet_Click();
+    PoetryWindow& poetry = session.forms.frmcbp();
+    poetry.txtlines->setText(QString::number(stanzas));
+    poetry.optu->setChecked(true);
+    progress(QStringLiteral("rising poem of %1 stanzas").arg(count(stanzas)));
+    const Runs runs = repeat(
+        settings, 5, kNoBudget, {}, [&] { poetry.cmdpoem_Click(); },
+        [&] { check(poetry.txtp->blockCount() >= stanzas, QStringLiteral("the poem is short")); });
+    const qint64 words = qint64(stanzas) * (stanzas + 1) / 2;
+    Row r = row(QStringLiteral("Rising poem"),
+                count(stanzas) + QStringLiteral(" stanzas (") + count(words)
+                    + QStringLiteral(" words)"),
+                runs, QStringLiteral("<= 1.5 s"));
+    r.result = judged(settings, runs.medianTime() <= seconds(1.5));
+    rows.push_back(r);
+}
+
+void wordCountWindow(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    progress(QStringLiteral("word-count window"));
+    const Runs runs = repeat(
+        settings, 5, kNoBudget, {}, [&] { session.main().Command1_Click(); },
+        [&] {
+            check(session.forms.frmfwLoaded() && session.forms.frmfw().List1->count() == 26,
+                  QStringLiteral("no word-count window"));
+            delete &session.forms.frmfw();
+        });
+    Row r = row(QStringLiteral("Word-count window"),
+                count(session.main().lstw->count()) + QStringLiteral(" words + ")
+                    + count(session.main().lstproper->count()) + QStringLiteral(" names"),
+                runs, QStringLiteral("<= 30 ms"));
+    r.result = judged(settings, runs.medianTime() <= ms(30));
+    rows.push_back(r);
+}
+
+void containCount(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session(startupWords(settings), startupNames(settings));
+    MainWindow& main = session.main();
+    progress(QStringLiteral("contain count"));
+    const Runs runs = repeat(
+        settings, 5, kNoBudget,
+        [&] {
+            session.host.inputs = {QStringLiteral("a")};
+            session.host.messages.clear();
+        },
+        [&] { main.mnucontain_Click(); },
+        [&] { check(session.host.messages.size() == 1, QStringLiteral("no count shown")); });
+    Row r = row(QStringLiteral("Count words containing a text"),
+                count(main.lstw->count()) + QStringLiteral(" words"), runs,
+                QStringLiteral("<= 30 ms"));
+    r.extra = count(main.List1->count()) + QStringLiteral(" contain \"a\"");
+    r.result = judged(settings, runs.medianTime() <= ms(30));
+    rows.push_back(r);
+}
+
+qint64 statusKilobytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+QString megabytes(qint64 kilobytes)
+{
+    return QString::number(kilobytes * 1024 / 1e6, 'f', 1) + QStringLiteral(" MB");
+}
+
+} // namespace
+
+QStringList scenarioKeys()
+{
+    return {QStringLiteral("noise"),    QStringLiteral("learn"),   QStringLiteral("growth"),
+            QStringLiteral("learnref"), QStringLiteral("startup"), QStringLiteral("save"),
+            QStringLiteral("load"),     QStringLiteral("answer"),  QStringLiteral("answerref"),
+            QStringLiteral("custom"),   QStringLiteral("poem"),    QStringLiteral("wordcount"),
+            QStringLiteral("contain")};
+}
+
+std::vector<Row> runScenarios(const Settings& settings)
+{
+    std::vector<Row> rows;
+    if (settings.wants(QStringLiteral("noise")))
+        noiseFloor(settings, rows);
+    if (settings.wants(QStringLiteral("learn")))
+        learnText(settings, rows);
+    if (settings.wants(QStringLiteral("growth")))
+        learnGrowth(settings, rows);
+    if (settings.wants(QStringLiteral("learnref")))
+        learnAgainstWalking(settings, rows);
+    if (settings.wants(QStringLiteral("startup")))
+        startUp(settings, rows);
+    if (settings.wants(QStringLiteral("save")))
+        save(settings, rows);
+    if (settings.wants(QStringLiteral("load")))
+        load(settings, rows);
+    if (settings.wants(QStringLiteral("answer")) || settings.wants(QStringLiteral("answerref")))
+        answers(settings, rows);
+    if (settings.wants(QStringLiteral("custom")))
+        customAnswer(settings, rows);
+    if (settings.wants(QStringLiteral("poem")))
+        risingPoem(settings, rows);
+    if (settings.wants(QStringLiteral("wordcount")))
+        wordCountWindow(settings, rows);
+    if (settings.wants(QStringLiteral("contain")))
+        containCount(settings, rows);
+    return rows;
+}
+
+Row memoryScenario(const Settings& settings)
+{
+    const int words = settings.size(1'000'000);
+    progress(QStringLiteral("memory: lists full and a %1-word answer").arg(count(words)));
+    Session session(startupWords(settings), startupNames(settings));
+    const qint64 started = statusKilobytes("VmHWM");
+    MainWindow& main = session.main();
+    main.txtw->setText(QString::number(words));
+    const Sample sample = watch([&] { main.txtw_KeyDown(kEnter, 0); });
+    settle();
+    check(wordsIn(main.txts->toPlainText()) == words, QStringLiteral("answer not shown"));
+    const qint64 peak = statusKilobytes("VmHWM");
+
+    Row r;
+    r.scenario = QStringLiteral("Peak memory (VmHWM)");
+    r.size = count(session.main().lstw->count()) + QStringLiteral(" words + ")
+        + count(session.main().lstproper->count()) + QStringLiteral(" names, ") + count(words)
+        + QStringLiteral("-word answer");
+    r.runs = 1;
+    r.median = megabytes(peak);
+    r.target = QStringLiteral("<= 250 MB");
+    r.extra = QStringLiteral("after start-up %1; now %2")
+                  .arg(megabytes(started), megabytes(statusKilobytes("VmRSS")));
+    r.gap = gapText(sample.longestGap);
+    r.result = judged(settings, peak >= 0 && peak * 1024 <= 250'000'000);
+    return r;
+}
+
+} // namespace quibbler::bench

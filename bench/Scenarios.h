@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Report.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace quibbler::bench {
+
+struct Settings {
+    // One run of every scenario at a hundredth of its size; targets are not judged.
+    bool smoke = false;
+    // Sizes are divided by this (100 for a smoke run).
+    int divisor = 1;
+    // Repetitions of every scenario; 0 for each scenario's own number.
+    int reps = 0;
+    // The keys of the scenarios to run; all when empty.
+    QStringList only;
+    // Every run's figures on standard error as well.
+    bool verbose = false;
+
+    int size(int full) const { return std::max(1, full / divisor); }
+    bool judged() const { return !smoke && divisor == 1; }
+    bool wants(const QString& key) const { return only.isEmpty() || only.contains(key); }
+};
+
+// The keys of the timed scenarios, in the order they run.
+QStringList scenarioKeys();
+
+// Runs the timed scenarios the settings ask for, one row (or more) each.
+std::vector<Row> runScenarios(const Settings& settings);
+
+// Peak memory of a program that starts with both lists full and shows a
+// 1,000,000-word answer. Meant for a process of its own (see --memory).
+Row memoryScenario(const Settings& settings);
+
+} // namespace quibbler::bench
