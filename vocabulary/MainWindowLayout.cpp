@@ -121,6 +121,10 @@ void MainWindow::buildControls()
         client, "Command1", QStringLiteral("&Find number of words that start wtih..."),
         QStringLiteral("Find out how many words start with a certain letter"), 312, 81);
     cmdquit = button(client, "cmdquit", QStringLiteral("&Quit"), QStringLiteral("Quit"), 408);
+    // Alt+F and Alt+O open the File and Options menus, whose access keys the
+    // "&Find..." and "&Options" buttons share; the buttons keep their captions.
+    Command1->setShortcut(QKeySequence());
+    cmdopt->setShortcut(QKeySequence());
 
     lstsw = listBox(client, "lstsw", 624, 544, 177, 224);
     lstsw->setToolTip(QStringLiteral("Word's Knwon"));

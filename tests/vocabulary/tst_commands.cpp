@@ -1,9 +1,11 @@
 #include "host/ListBox.h"
+#include "sentences/OptionsWindow.h"
 #include "support/TestApp.h"
 #include "vocabulary/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +28,7 @@ private slots:
     void closeStaysWhenTheSaveFails();
     void keysReachTheirCommands_data();
     void keysReachTheirCommands();
+    void menuAccessKeysOpenTheMenus();
 };
 
 void TestCommands::reset_data()
@@ -254,6 +257,22 @@ void TestCommands::keysReachTheirCommands()
     };
     // An access key presses its button visibly first, so the click comes a moment later.
     QTRY_COMPARE(effects(), QStringList{effect});
+}
+
+void TestCommands::menuAccessKeysOpenTheMenus()
+{
+    TestApp app;
+    MainWindow& main = app.main();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    for (QMenu* menu : {main.mnufile, main.mnuopts}) {
+        QTest::keyClick(main.txtw, menu == main.mnufile ? Qt::Key_F : Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+    }
+    // The buttons that share those letters were not pressed.
+    QVERIFY(!app.forms.frmfwLoaded());
+    QVERIFY(!app.options().isVisible());
 }
 
 QTEST_MAIN(TestCommands)
