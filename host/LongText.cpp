@@ -11,17 +11,20 @@ const char* const kTextProperty = "quibblerText";
 constexpr qsizetype kBlockChars = 2000;
 constexpr qsizetype kPieceChars = 256 * 1024;
 
-QString withBlockBreaks(const QString& text)
+// The piece of the text from `from`, `length` long, with a line break in place
+// of the first blank after every kBlockChars characters of a paragraph;
+// blockStart carries the paragraph's start from one piece to the next.
+QString withBlockBreaks(const QString& text, qsizetype from, qsizetype length,
+                        qsizetype& blockStart)
 {
-    QString shown = text;
-    qsizetype blockStart = 0;
+    QString shown = text.mid(from, length);
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QChar c = shown.at(i);
-        if (c == QLatin1Char('\n'))
-            blockStart = i + 1;
-        else if (c == QLatin1Char(' ') && i - blockStart >= kBlockChars) {
+        if (c == QLatin1Char('\n')) {
+            blockStart = from + i + 1;
+        } else if (c == QLatin1Char(' ') && from + i - blockStart >= kBlockChars) {
             shown[i] = QLatin1Char('\n');
-            blockStart = i + 1;
+            blockStart = from + i + 1;
         }
     }
     return shown;
@@ -32,19 +35,19 @@ QString withBlockBreaks(const QString& text)
 void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn)
 {
     box.setProperty(kTextProperty, text);
-    const QString shown = withBlockBreaks(text);
-    if (!turn || shown.size() <= kPieceChars) {
-        box.setPlainText(shown);
+    qsizetype blockStart = 0;
+    if (!turn || text.size() <= kPieceChars) {
+        box.setPlainText(withBlockBreaks(text, 0, text.size(), blockStart));
         return;
     }
-    box.setPlainText(shown.left(kPieceChars));
+    box.setPlainText(withBlockBreaks(text, 0, kPieceChars, blockStart));
     const bool undo = box.isUndoRedoEnabled();
     box.setUndoRedoEnabled(false);
     QTextCursor end(box.document());
     end.movePosition(QTextCursor::End);
-    for (qsizetype at = kPieceChars; at < shown.size(); at += kPieceChars) {
+    for (qsizetype at = kPieceChars; at < text.size(); at += kPieceChars) {
         turn();
-        end.insertText(shown.mid(at, kPieceChars));
+        end.insertText(withBlockBreaks(text, at, kPieceChars, blockStart));
     }
     box.setUndoRedoEnabled(undo);
 }

@@ -34,11 +34,14 @@ CaseRule caseRuleOf(const OptionsWindow& options)
     return CaseRule::None;
 }
 
-QString applyCaseRule(const QString& text, CaseRule rule)
+QString applyCaseRule(QString text, CaseRule rule)
 {
     switch (rule) {
     case CaseRule::Normal:
-        return withCapital(text);
+        // In place: an answer may be millions of characters long.
+        if (!text.isEmpty())
+            text.replace(0, 1, text.left(1).toUpper());
+        return text;
     case CaseRule::Lower:
         return text.toLower();
     case CaseRule::Upper:

@@ -23,6 +23,6 @@ enum class CaseRule { Normal, Lower, Upper, None };
 CaseRule caseRuleOf(const OptionsWindow& options);
 
 // The case rule on a finished answer or line.
-QString applyCaseRule(const QString& text, CaseRule rule);
+QString applyCaseRule(QString text, CaseRule rule);
 
 } // namespace quibbler

@@ -124,9 +124,10 @@ QString SentenceGenerator::regular(double count)
     if (answer.isEmpty())
         return {};
     answer.chop(1);
-    answer = applyCaseRule(answer, caseRuleOf(m_options));
+    answer = applyCaseRule(std::move(answer), caseRuleOf(m_options));
     static const char* const marks[] = {".", "!", "?"};
-    return answer + QLatin1String(marks[drawRange(m_host.random(), 3) - 1]);
+    answer += QLatin1String(marks[drawRange(m_host.random(), 3) - 1]);
+    return answer;
 }
 
 QString SentenceGenerator::mean()
