@@ -6,7 +6,6 @@
 #include <functional>
 
 class QKeyEvent;
-class QPlainTextEdit;
 class QWidget;
 
 namespace quibbler {

@@ -5,15 +5,18 @@
 
 namespace quibbler {
 
+bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString& length)
+{
+    return (!letter.isEmpty() && lastDrawn.left(1) != letter)
+        || (!length.isEmpty() && lastDrawn.size() != leadingNumber(length));
+}
+
 bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
 {
-    const double wanted = leadingNumber(length);
-    const QString last = cache.selectedText();
-    const bool stale = (!letter.isEmpty() && last.left(1) != letter)
-        || (!length.isEmpty() && last.size() != wanted);
-    if (!stale)
+    if (!cacheIsStale(cache.selectedText(), letter, length))
         return false;
 
+    const double wanted = leadingNumber(length);
     const QString upperLetter = letter.toUpper();
     QStringList passing;
     for (const QString& word : words.entries()) {

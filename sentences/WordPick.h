@@ -16,6 +16,11 @@ class ListBox;
 // whose length equals the length's value, each filter only when its text is
 // set; it leaves the words list selected on its last entry and nothing
 // selected in the cache. Returns true when it rebuilt the cache.
+// The cache's staleness test on the word last drawn from it ("" when none):
+// the letter differs from its first character, compared with case, or the
+// length's value from its length, each only when its text is set.
+bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString& length);
+
 bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
 
 } // namespace quibbler

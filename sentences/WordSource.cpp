@@ -4,6 +4,7 @@
 #include "host/TextNumbers.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
+#include "sentences/WordPick.h"
 
 namespace quibbler {
 
@@ -41,15 +42,13 @@ const QStringList& WordSource::startingWith(const QString& upperLetter)
 void WordSource::pick(const QString& letter, const QString& length)
 {
     // The same test as wordPick, on the word last drawn from the cache.
-    const double wanted = leadingNumber(length);
     const QString last = m_cache.selected >= 0 && m_cache.selected < m_cache.entries.size()
         ? m_cache.entries.at(m_cache.selected)
         : QString();
-    const bool stale = (!letter.isEmpty() && last.left(1) != letter)
-        || (!length.isEmpty() && last.size() != wanted);
-    if (!stale)
+    if (!cacheIsStale(last, letter, length))
         return;
 
+    const double wanted = leadingNumber(length);
     const QString key = letter.toUpper() + QLatin1Char('\n') + length;
     auto rebuilt = m_rebuilds.constFind(key);
     if (rebuilt == m_rebuilds.cend()) {
