@@ -1,6 +1,6 @@
 // Any text cut at any set of delimiters: no word holds a delimiter or an
 // underscore (a blank that is a delimiter only where an underscore stood), and
-// every delimiter ends exactly one run.
+// every delimiter ends exactly one run; cut in pieces, the runs are the same.
 #include "FuzzCheck.h"
 #include "vocabulary/Cutting.h"
 
@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                           static_cast<qsizetype>(size - 1));
     const qsizetype split = std::min<qsizetype>(data[0] % 16, all.size());
     const QString delimiters = all.left(split);
-    const QString text = withCrLf(all.mid(split));
+    const QString boxText = all.mid(split);
+    const QString text = withCrLf(boxText);
 
     const QStringList runs = cutWords(text, delimiters);
     qsizetype delimiterCount = 0;
@@ -36,7 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         length += run.size();
     }
     FUZZ_CHECK(length + delimiterCount == text.size());
-    const qsizetype textBlanks = delimiters.contains(QLatin1Char(' ')) ? 0 : text.count(QLatin1Char(' '));
+    const qsizetype textBlanks
+        = delimiters.contains(QLatin1Char(' ')) ? 0 : text.count(QLatin1Char(' '));
     FUZZ_CHECK(blanks <= text.count(QLatin1Char('_')) + textBlanks);
+
+    // The box's text handed over in two pieces cuts the same.
+    const qsizetype at = boxText.size() * (data[0] / 16) / 15;
+    QStringList pieceRuns;
+    const auto take = [&pieceRuns](QStringView run) {
+        pieceRuns.append(run.toString());
+        return true;
+    };
+    RunCutter cutter(delimiters);
+    FUZZ_CHECK(cutter.feedBoxText(QStringView(boxText).first(at), take));
+    FUZZ_CHECK(cutter.feedBoxText(QStringView(boxText).sliced(at), take));
+    FUZZ_CHECK(cutter.finish(take));
+    FUZZ_CHECK(pieceRuns == runs);
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "host/LongText.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace quibbler {
 
@@ -30,6 +32,26 @@ QString withBlockBreaks(const QString& text, qsizetype from, qsizetype length,
     return shown;
 }
 
+// The characters of a paragraph as the box's plain text has them.
+void asPlainText(QString& paragraph)
+{
+    for (QChar& c : paragraph) {
+        switch (c.unicode()) {
+        case 0xfdd0: // the start and end of a frame
+        case 0xfdd1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+            c = QLatin1Char('\n');
+            break;
+        case QChar::Nbsp:
+            c = QLatin1Char(' ');
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 } // namespace
 
 void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn)
@@ -56,6 +78,18 @@ QString boxText(const QPlainTextEdit& box)
 {
     const QVariant text = box.property(kTextProperty);
     return text.isValid() ? text.toString() : box.toPlainText();
+}
+
+bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit)
+{
+    QString paragraph;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        paragraph = block.text();
+        asPlainText(paragraph);
+        if (!visit(paragraph))
+            return false;
+    }
+    return true;
 }
 
 QString selectedBoxText(const QPlainTextEdit& box)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <QStringView>
+
 #include <functional>
 
 class QPlainTextEdit;
@@ -22,5 +24,10 @@ QString selectedBoxText(const QPlainTextEdit& box);
 
 // The text given to setBoxText (what the box shows, for other text).
 QString boxText(const QPlainTextEdit& box);
+
+// What the box shows, as its toPlainText gives it, one paragraph at a time so
+// that a long text is never copied whole: the paragraphs joined with LF are
+// that text. Visit returns false to stop; then so does this.
+bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit);
 
 } // namespace quibbler

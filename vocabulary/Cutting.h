@@ -28,27 +28,73 @@ bool isDelim(QStringView letter, QStringView delimiters);
 // turned into a space.
 QStringList cutWords(QStringView text, QStringView delimiters);
 
+// Cuts a text handed over in pieces into the runs cutWords gives for the whole
+// text, handing each run to visit as soon as it is complete; a run may span
+// pieces. Visit returns false to stop; feed and finish then return false.
+class RunCutter {
+public:
+    explicit RunCutter(QStringView delimiters) : m_delimiters(delimiters) { }
+
+    template <typename Visit> bool feed(QStringView piece, Visit&& visit)
+    {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < piece.size(); ++i) {
+            if (!m_delimiters.contains(piece.at(i)))
+                continue;
+            if (!hand(piece.sliced(start, i - start), visit))
+                return false;
+            start = i + 1;
+        }
+        m_carried += piece.sliced(start);
+        return true;
+    }
+
+    // A piece as a text box holds it: each LF is cut as the CR LF of withCrLf.
+    template <typename Visit> bool feedBoxText(QStringView piece, Visit&& visit)
+    {
+        for (qsizetype lineEnd = piece.indexOf(QLatin1Char('\n')); lineEnd >= 0;
+             lineEnd = piece.indexOf(QLatin1Char('\n'))) {
+            if (!feed(piece.first(lineEnd), visit) || !feed(u"\r\n", visit))
+                return false;
+            piece = piece.sliced(lineEnd + 1);
+        }
+        return feed(piece, visit);
+    }
+
+    // The run after the last delimiter (empty when the text ends with one).
+    template <typename Visit> bool finish(Visit&& visit) { return hand({}, visit); }
+
+private:
+    // The run ending in end, after whatever of it earlier pieces carried over.
+    template <typename Visit> bool hand(QStringView end, Visit& visit)
+    {
+        QStringView run = end;
+        if (!m_carried.isEmpty()) {
+            m_carried += end;
+            m_word.swap(m_carried);
+            m_carried.resize(0);
+            run = m_word;
+        }
+        if (run.contains(QLatin1Char('_'))) {
+            if (run.data() != m_word.constData())
+                m_word = run.toString();
+            m_word.replace(QLatin1Char('_'), QLatin1Char(' '));
+            run = m_word;
+        }
+        return visit(run);
+    }
+
+    QStringView m_delimiters;
+    QString m_carried;
+    QString m_word;
+};
+
 // The runs of cutWords, handed to visit one at a time as they are found;
 // visit returns false to stop. Returns false when it was stopped.
 template <typename Visit> bool forEachRun(QStringView text, QStringView delimiters, Visit&& visit)
 {
-    QString word;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !delimiters.contains(text.at(i)))
-            continue;
-        const QStringView run = text.sliced(start, i - start);
-        if (run.contains(QLatin1Char('_'))) {
-            word = run.toString();
-            word.replace(QLatin1Char('_'), QLatin1Char(' '));
-            if (!visit(QStringView(word)))
-                return false;
-        } else if (!visit(run)) {
-            return false;
-        }
-        start = i + 1;
-    }
-    return true;
+    RunCutter cutter(delimiters);
+    return cutter.feed(text, visit) && cutter.finish(visit);
 }
 
 // Every name of the text cut at the proper-noun separators, with the skip rule

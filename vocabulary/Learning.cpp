@@ -3,6 +3,7 @@
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace quibbler {
 
@@ -41,7 +43,20 @@ bool MainWindow::txtl_KeyDown(int keyCode, int /*shiftState*/)
 bool MainWindow::LearnReg()
 {
     StoreLearner learner(*lstw);
-    learnWords(learner, withCrLf(txtl->toPlainText()), m_forms.frmoptions().txtdelim->text());
+    const QString delimiters = m_forms.frmoptions().txtdelim->text();
+    RunCutter cutter(delimiters);
+    const auto take = [&](QStringView word) { return learnWord(learner, word); };
+    // Read a paragraph at a time: the first word is learned, and the screen
+    // turns, before a long text has been read out of the box.
+    bool first = true;
+    const bool whole = forEachBoxParagraph(*txtl, [&](QStringView paragraph) {
+        const bool more
+            = (first || cutter.feedBoxText(u"\n", take)) && cutter.feedBoxText(paragraph, take);
+        first = false;
+        return more;
+    });
+    if (whole)
+        cutter.finish(take);
     learner.finish();
     if (learner.added() > 0) {
         lblwk->setText(QString::number(lstw->count()));
@@ -54,13 +69,16 @@ bool MainWindow::LearnReg()
 
 bool MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
 {
-    return forEachRun(text, delimiters, [&](QStringView word) {
-        // Keeps the working screen alive through long texts.
-        if (!m_forms.keepWorking())
-            return false;
-        learner.take(word);
-        return true;
-    });
+    return forEachRun(text, delimiters, [&](QStringView word) { return learnWord(learner, word); });
+}
+
+bool MainWindow::learnWord(StoreLearner& learner, QStringView word)
+{
+    // Keeps the working screen alive through long texts.
+    if (!m_forms.keepWorking())
+        return false;
+    learner.take(word);
+    return true;
 }
 
 bool MainWindow::isDelim(const QString& letter) const
@@ -70,8 +88,9 @@ bool MainWindow::isDelim(const QString& letter) const
 
 void MainWindow::Timer1_Timer()
 {
-    // A learn box that holds nothing but a line break is empty to the user.
-    if (txtl->toPlainText() == QLatin1String("\n"))
+    // A learn box that holds nothing but a line break is empty to the user. Its
+    // size is looked at first: the box may hold megabytes after every change.
+    if (txtl->document()->characterCount() == 2 && txtl->toPlainText() == QLatin1String("\n"))
         txtl->clear();
 }
 

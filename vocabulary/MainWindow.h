@@ -179,6 +179,7 @@ private:
     void connectHandlers();
     // False when the user stopped it; the words taken so far stay learned.
     bool learnWords(StoreLearner& learner, QStringView text, const QString& delimiters);
+    bool learnWord(StoreLearner& learner, QStringView word);
     void readStartupFiles();
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
     bool deleteSelected(ListBox& list, QLabel& countLabel);

@@ -9,6 +9,8 @@ class TestCutting : public QObject {
 private slots:
     void words_data();
     void words();
+    void piecesCutAsTheWholeText_data();
+    void piecesCutAsTheWholeText();
     void properNouns_data();
     void properNouns();
     void isDelimTakesOneWholeCharacter();
@@ -45,6 +47,49 @@ void TestCutting::words()
     QFETCH(QString, delimiters);
     QFETCH(QStringList, runs);
     QCOMPARE(cutWords(text, delimiters), runs);
+}
+
+void TestCutting::piecesCutAsTheWholeText_data()
+{
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<QString>("delimiters");
+
+    QTest::newRow("lines") << "Hello, world!\nHello\n\nagain." << kDefaultDelimiters;
+    QTest::newRow("runs across lines") << "ab\ncd ef\n" << QString(" ");
+    QTest::newRow("underscores across lines") << "a_\n_b c" << QString(" ");
+    QTest::newRow("no delimiters") << "x_y\nz" << QString();
+    QTest::newRow("line ends only") << "\n\n" << QString("\r");
+}
+
+// However the box's text is handed over, the runs are those of the whole text
+// with CR LF line breaks.
+void TestCutting::piecesCutAsTheWholeText()
+{
+    QFETCH(QString, boxText);
+    QFETCH(QString, delimiters);
+    const QStringList whole = cutWords(withCrLf(boxText), delimiters);
+    for (qsizetype a = 0; a <= boxText.size(); ++a) {
+        for (qsizetype b = a; b <= boxText.size(); ++b) {
+            QStringList runs;
+            const auto take = [&runs](QStringView run) {
+                runs.append(run.toString());
+                return true;
+            };
+            RunCutter cutter(delimiters);
+            const QStringView text(boxText);
+            QVERIFY(cutter.feedBoxText(text.first(a), take));
+            QVERIFY(cutter.feedBoxText(text.sliced(a, b - a), take));
+            QVERIFY(cutter.feedBoxText(text.sliced(b), take));
+            QVERIFY(cutter.finish(take));
+            QCOMPARE(runs, whole);
+        }
+    }
+
+    // A visit that says stop ends the cut at once.
+    int visits = 0;
+    RunCutter cutter(kDefaultDelimiters);
+    QVERIFY(!cutter.feedBoxText(u"a b c", [&visits](QStringView) { return ++visits < 2; }));
+    QCOMPARE(visits, 2);
 }
 
 void TestCutting::properNouns_data()

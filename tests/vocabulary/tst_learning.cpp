@@ -56,6 +56,10 @@ void TestLearning::learn_data()
     QTest::newRow("only delimiters") << QStringList{} << " ,;. " << QStringList{} << -1 << false;
     QTest::newRow("non-ASCII case")
         << QStringList{"ÉCOLE"} << "école Straße" << QStringList{"ÉCOLE", "Straße"} << 0 << true;
+    // Read as the box's plain text: a non-breaking space is a blank, a line
+    // separator a line break.
+    QTest::newRow("pasted separators") << QStringList{} << QString::fromUtf16(u"a\u00A0b\u2028c")
+                                       << QStringList{"a", "b", "c"} << 1 << true;
 }
 
 void TestLearning::learn()
@@ -89,6 +93,12 @@ void TestLearning::delimitersAreReadWhenLearning()
     app.options().txtdelim->clear();
     enterText(main.txtl, "one two");
     QCOMPARE(main.lstw->entryAt(3), QString("one two"));
+
+    // Without line breaks among the delimiters a word runs on across lines.
+    app.options().txtdelim->setText(" ");
+    enterText(main.txtl, "ab\ncd ef\n");
+    QCOMPARE(main.lstw->entryAt(4), QString("ab\r\ncd"));
+    QCOMPARE(main.lstw->entryAt(5), QString("ef\r\n"));
 }
 
 void TestLearning::workingScreenStandsInWhileLearning()
