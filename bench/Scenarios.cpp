@@ -373,6 +373,8 @@ void startUp(const Settings& settings, std::vector<Row>& rows)
                     + QStringLiteral(" names"),
                 runs, QStringLiteral("<= 150 ms"));
     r.extra = QStringLiteral("first paint after it %1").arg(duration(median(paints)));
+    // No window is shown yet, so there is no working screen to keep alive.
+    r.gap = duration(runs.medianGap()) + QStringLiteral(" (no window yet)");
     r.result = judged(settings, runs.medianTime() <= ms(150));
     rows.push_back(r);
 }
