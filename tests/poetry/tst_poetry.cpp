@@ -82,34 +82,19 @@ void TestPoetry::kinds_data()
     QTest::addColumn<QString>("perLine"); // the Repetitions answer
     QTest::addColumn<QList<int>>("lengths");
 
-    using L = QList<int>;
-    QTest::newRow("rising") << "optu"
-                            << "4"
-                            << "" << L{1, 2, 3, 4};
-    QTest::newRow("decreasing") << "optd"
-                                << "4"
-                                << "" << L{4, 3, 2, 1};
-    QTest::newRow("rising 2.5") << "optu"
-                                << "2.5"
-                                << "" << L{1, 2};
-    QTest::newRow("decreasing 2.5") << "optd"
-                                    << "2.5"
-                                    << "" << L{2, 1};
-    QTest::newRow("rising -3") << "optu"
-                               << "-3"
-                               << "" << L{};
-    QTest::newRow("repetitions") << "optr"
-                                 << "2"
-                                 << "3" << L{3, 3};
-    QTest::newRow("repetitions 2.5") << "optr"
-                                     << "2"
-                                     << "2.5" << L{2, 2};
-    QTest::newRow("repetitions below 1") << "optr"
-                                         << "2"
-                                         << "0.5" << L{};
-    QTest::newRow("random of one") << "optrnd"
-                                   << "3"
-                                   << "" << L{};
+    const auto row = [](const char* tag, const QString& kind, const QString& stanzas,
+                        const QString& perLine, const QList<int>& lengths) {
+        QTest::newRow(tag) << kind << stanzas << perLine << lengths;
+    };
+    row("rising", "optu", "4", "", {1, 2, 3, 4});
+    row("decreasing", "optd", "4", "", {4, 3, 2, 1});
+    row("rising 2.5", "optu", "2.5", "", {1, 2});
+    row("decreasing 2.5", "optd", "2.5", "", {2, 1});
+    row("rising -3", "optu", "-3", "", {});
+    row("repetitions", "optr", "2", "3", {3, 3});
+    row("repetitions 2.5", "optr", "2", "2.5", {2, 2});
+    row("repetitions below 1", "optr", "2", "0.5", {});
+    row("random of one", "optrnd", "3", "", {});
 }
 
 void TestPoetry::kinds()
@@ -179,30 +164,15 @@ void TestPoetry::filtersAndCase_data()
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QString>("pattern"); // every line must match
 
-    QTest::newRow("letter b") << "b"
-                              << ""
-                              << "optnorm"
-                              << "B[a-z]*( [bB][a-z]*)*";
-    QTest::newRow("length 2") << ""
-                              << "2"
-                              << "optnorm"
-                              << "[A-Z][a-z]( [a-z]{2})*";
-    QTest::newRow("upper") << ""
-                           << ""
-                           << "optucase"
-                           << "[A-Z]+( [A-Z]+)*";
-    QTest::newRow("lower") << ""
-                           << ""
-                           << "optlcase"
-                           << "[a-z]+( [a-z]+)*";
-    QTest::newRow("capitals") << "p"
-                              << ""
-                              << "optnorm"
-                              << "Paris( Paris)*";
-    QTest::newRow("capitals, lower") << "p"
-                                     << ""
-                                     << "optlcase"
-                                     << "paris( paris)*";
+    const auto row
+        = [](const char* tag, const QString& letter, const QString& length, const QString& rule,
+             const QString& pattern) { QTest::newRow(tag) << letter << length << rule << pattern; };
+    row("letter b", "b", "", "optnorm", "B[a-z]*( [bB][a-z]*)*");
+    row("length 2", "", "2", "optnorm", "[A-Z][a-z]( [a-z]{2})*");
+    row("upper", "", "", "optucase", "[A-Z]+( [A-Z]+)*");
+    row("lower", "", "", "optlcase", "[a-z]+( [a-z]+)*");
+    row("capitals", "p", "", "optnorm", "Paris( Paris)*");
+    row("capitals, lower", "p", "", "optlcase", "paris( paris)*");
 }
 
 void TestPoetry::filtersAndCase()

@@ -179,16 +179,14 @@ void TestAnswers::capitalizeLeavesTheSelection_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("selected");
-    QTest::newRow("match") << QStringList{"Rome", "Paris"} << "paris"
-                           << "Paris" << 1;
-    QTest::newRow("already capital") << QStringList{"Rome", "Paris"} << "PARIS"
-                                     << "PARIS" << 1;
-    QTest::newRow("only the first letter") << QStringList{"McDonald"} << "mcdonald"
-                                           << "Mcdonald" << 0;
-    QTest::newRow("no match") << QStringList{"Rome", "Paris"} << "dog"
-                              << "dog" << 1;
-    QTest::newRow("no proper nouns") << QStringList{} << "dog"
-                                     << "dog" << -1;
+    const auto row
+        = [](const char* tag, const QStringList& names, const QString& word, const QString& after,
+             int selected) { QTest::newRow(tag) << names << word << after << selected; };
+    row("match", {"Rome", "Paris"}, "paris", "Paris", 1);
+    row("already capital", {"Rome", "Paris"}, "PARIS", "PARIS", 1);
+    row("only the first letter", {"McDonald"}, "mcdonald", "Mcdonald", 0);
+    row("no match", {"Rome", "Paris"}, "dog", "dog", 1);
+    row("no proper nouns", {}, "dog", "dog", -1);
 }
 
 void TestAnswers::capitalizeLeavesTheSelection()
@@ -212,20 +210,16 @@ void TestAnswers::filters_data()
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("answer");
 
-    QTest::newRow("letter") << "b"
-                            << ""
-                            << "Bat bee bat!";
-    QTest::newRow("length") << ""
-                            << "4"
-                            << "Bird Bird Bird!";
+    const auto row
+        = [](const char* tag, const QString& letter, const QString& length, const QString& answer) {
+              QTest::newRow(tag) << letter << length << answer;
+          };
+    row("letter", "b", "", "Bat bee bat!");
+    row("length", "", "4", "Bird Bird Bird!");
     // A length that is no number draws from the cache without rebuilding it:
     // after start-up that holds one blank.
-    QTest::newRow("length not a number") << ""
-                                         << "x"
-                                         << "     !";
-    QTest::newRow("nobody fits") << "q"
-                                 << ""
-                                 << "";
+    row("length not a number", "", "x", "     !");
+    row("nobody fits", "q", "", "");
 }
 
 void TestAnswers::filters()
