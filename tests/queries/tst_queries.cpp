@@ -85,49 +85,19 @@ void TestQueries::counts_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("letterAfter"); // the options' first letter afterwards
 
-    QTest::newRow("words by letter") << "mnufind"
-                                     << "tea"
-                                     << ""
-                                     << "4 instances found."
-                                     << "Results"
-                                     << "t";
-    QTest::newRow("words by letter and length") << "mnufind"
-                                                << "T"
-                                                << "3"
-                                                << "2 instances found."
-                                                << "Results"
-                                                << "T";
+    const auto row
+        = [](const char* tag, const QString& command, const QString& answer, const QString& length,
+             const QString& message, const QString& title, const QString& letterAfter) {
+              QTest::newRow(tag) << command << answer << length << message << title << letterAfter;
+          };
+    row("words by letter", "mnufind", "tea", "", "4 instances found.", "Results", "t");
+    row("words by letter and length", "mnufind", "T", "3", "2 instances found.", "Results", "T");
     // An empty answer clears the letter; the cache then stays as start-up left it.
-    QTest::newRow("words, cancel") << "mnufind"
-                                   << ""
-                                   << ""
-                                   << "1 instances found."
-                                   << "Results"
-                                   << "";
-    QTest::newRow("names by letter") << "mnufproper"
-                                     << "m"
-                                     << ""
-                                     << "2 instances found."
-                                     << "Results"
-                                     << "z";
-    QTest::newRow("names, cancel") << "mnufproper"
-                                   << ""
-                                   << ""
-                                   << "0 instances found."
-                                   << "Results"
-                                   << "z";
-    QTest::newRow("containing, with case") << "mnucontain"
-                                           << "ab"
-                                           << ""
-                                           << " 2 word(s) contain ab"
-                                           << ""
-                                           << "z";
-    QTest::newRow("containing nothing") << "mnucontain"
-                                        << "xyz"
-                                        << ""
-                                        << " 0 word(s) contain xyz"
-                                        << ""
-                                        << "z";
+    row("words, cancel", "mnufind", "", "", "1 instances found.", "Results", "");
+    row("names by letter", "mnufproper", "m", "", "2 instances found.", "Results", "z");
+    row("names, cancel", "mnufproper", "", "", "0 instances found.", "Results", "z");
+    row("containing, with case", "mnucontain", "ab", "", " 2 word(s) contain ab", "", "z");
+    row("containing nothing", "mnucontain", "xyz", "", " 0 word(s) contain xyz", "", "z");
 }
 
 void TestQueries::counts()

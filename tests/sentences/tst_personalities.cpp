@@ -154,25 +154,19 @@ void TestPersonalities::custom_data()
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QString>("answer");
 
+    const auto row = [](const char* tag, const QStringList& words, const QString& pattern,
+                        const QString& letter, const QString& answer) {
+        QTest::newRow(tag) << words << pattern << letter << answer;
+    };
     const QStringList farm{"cow", "ant", "tree"};
-    QTest::newRow("cat") << farm << "cat"
-                         << ""
-                         << "cow ant tree ";
-    QTest::newRow("case ignored") << farm << "CaT"
-                                  << ""
-                                  << "cow ant tree ";
-    QTest::newRow("unfit letters skipped") << farm << "c t"
-                                           << ""
-                                           << "cow tree ";
-    QTest::newRow("empty pattern") << farm << ""
-                                   << ""
-                                   << "";
+    row("cat", farm, "cat", "", "cow ant tree ");
+    row("case ignored", farm, "CaT", "", "cow ant tree ");
+    row("unfit letters skipped", farm, "c t", "", "cow tree ");
+    row("empty pattern", farm, "", "", "");
     // The first position only rebuilds when it differs from the user's letter,
     // so it draws from the cache as the last answer left it (one blank here).
-    QTest::newRow("first letter as the user's")
-        << QStringList{"hat", "egg", "leg", "owl"} << "hello"
-        << "h"
-        << "  egg leg leg owl ";
+    row("first letter as the user's", {"hat", "egg", "leg", "owl"}, "hello", "h",
+        "  egg leg leg owl ");
 }
 
 void TestPersonalities::custom()
