@@ -1,5 +1,6 @@
 #include "host/RandomSource.h"
 
+#include <array>
 #include <bit>
 #include <chrono>
 
@@ -12,18 +13,26 @@ double GeneratorRandom::next()
 
 void GeneratorRandom::seed(double value)
 {
-    // Seeds that differ in any bit give different sequences; 0 and -0 are one seed.
-    const auto bits = std::bit_cast<std::uint64_t>(value == 0.0 ? 0.0 : value);
-    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
-    m_engine.seed(seq);
+    // 0 and -0 are one seed.
+    fold(std::bit_cast<std::uint64_t>(value == 0.0 ? 0.0 : value));
 }
 
 void GeneratorRandom::seedFromClock()
 {
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    const auto bits = static_cast<std::uint64_t>(ticks);
-    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32),
-                      0x5eedu};
+    fold(static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+void GeneratorRandom::fold(std::uint64_t bits)
+{
+    // 256 bits of the current state and the new value: equal values fed in a
+    // row lead on to new numbers.
+    std::array<std::uint32_t, 10> words{};
+    for (std::size_t i = 0; i < 8; ++i)
+        words[i] = static_cast<std::uint32_t>(m_engine());
+    words[8] = static_cast<std::uint32_t>(bits);
+    words[9] = static_cast<std::uint32_t>(bits >> 32);
+    std::seed_seq seq(words.begin(), words.end());
     m_engine.seed(seq);
 }
 
