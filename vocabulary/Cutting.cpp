@@ -48,8 +48,11 @@ QStringList cutProperNouns(QStringView text)
         names.append(underscoresToSpaces(text.sliced(i, end - i)));
         if (end >= length)
             break;
-        // Skip the separator, and after all but the space the character after it.
-        i = end + (kProperNounSkippers.contains(text.at(end)) ? 2 : 1);
+        // Skip the separator, and after all but the space a blank or line break after it.
+        i = end + 1;
+        if (kProperNounSkippers.contains(text.at(end)) && i < length
+            && kProperNounSkipped.contains(text.at(i)))
+            ++i;
     }
     return names;
 }

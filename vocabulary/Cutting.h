@@ -9,11 +9,13 @@ namespace quibbler {
 // The learn box's delimiters at start-up: space ; . , ! ? : CR LF tab and the double quote.
 inline const QString kDefaultDelimiters = QStringLiteral(" ;.,!?:\r\n\t\"");
 
-// The fixed separators of proper nouns. After any of them but the space, the
-// character that follows is skipped too, which drops the LF of a CR LF and the
-// blank after a punctuation mark.
+// The fixed separators of proper nouns. After any of them but the space, a
+// blank or line-break character that follows is skipped too, which drops the
+// LF of a CR LF and the blank after a punctuation mark; a letter right after
+// a separator starts the next name.
 inline const QString kProperNounSeparators = QStringLiteral("\r\n\t;:,!?. ");
 inline const QString kProperNounSkippers = QStringLiteral("\r\n\t;:,!?.");
+inline const QString kProperNounSkipped = QStringLiteral(" \t\r\n");
 
 // Qt's text boxes hold a line break as one LF; the cutting rules are written
 // for the CR LF that a line break is in the files and on the clipboard.
