@@ -5,6 +5,7 @@
 #include "host/ListBox.h"
 #include "host/TextNumbers.h"
 #include "sentences/OptionsWindow.h"
+#include "sentences/WordPick.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
 
@@ -28,8 +29,12 @@ void QueryCommands::countWordsByLetter()
     m_main.forms().frmoptions().txtword->setText(letter);
     {
         WorkingScope working(m_main.forms(), {&m_main});
+        // Always rebuilt: a cache that only looks fresh (its last draw still fits
+        // the letter) can miss words learned since, and would report a stale count.
         const int selected = m_main.lstw->selectedPos();
-        m_main.WordPick();
+        const OptionsWindow& options = m_main.forms().frmoptions();
+        rebuildWordCache(*m_main.lstw, *m_main.lstsw, options.txtword->text(),
+                         options.txtwl->text());
         m_main.lstw->setSelectedPos(selected);
     }
     m_host.msgBox(QString::number(m_main.lstsw->count()) + kInstancesFound, Buttons::Ok, kResults);

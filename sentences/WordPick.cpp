@@ -11,11 +11,8 @@ bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString
         || (!length.isEmpty() && lastDrawn.size() != leadingNumber(length));
 }
 
-bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
+void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
 {
-    if (!cacheIsStale(cache.selectedText(), letter, length))
-        return false;
-
     const double wanted = leadingNumber(length);
     const QString upperLetter = letter.toUpper();
     QStringList passing;
@@ -28,6 +25,13 @@ bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QStri
     cache.appendAll(passing);
     // The walk over the words ends on their last entry.
     words.setSelectedPos(words.count() - 1);
+}
+
+bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
+{
+    if (!cacheIsStale(cache.selectedText(), letter, length))
+        return false;
+    rebuildWordCache(words, cache, letter, length);
     return true;
 }
 

@@ -23,4 +23,7 @@ bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString
 
 bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
 
+// The rebuild of wordPick, whether or not the cache looks stale.
+void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
+
 } // namespace quibbler

@@ -15,7 +15,6 @@
 #include "sentences/Capitalization.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/SentenceGenerator.h"
-#include "sentences/WordPick.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -161,12 +160,6 @@ bool MainWindow::txts_KeyDown(int keyCode, int shiftState)
         return false;
     m_host.setClipboardText(selectedBoxText(*txts));
     return true;
-}
-
-void MainWindow::WordPick()
-{
-    const OptionsWindow& options = m_forms.frmoptions();
-    wordPick(*lstw, *lstsw, options.txtword->text(), options.txtwl->text());
 }
 
 void MainWindow::Capitalize()

@@ -51,7 +51,6 @@ public:
     // the filtered word cache and proper-noun capitals.
     bool txtw_KeyDown(int keyCode, int shiftState);
     bool txts_KeyDown(int keyCode, int shiftState);
-    void WordPick();
     void Capitalize();
 
     // Vocabulary files.

@@ -265,8 +265,11 @@ FileResult ensureExists(const QString& path)
                                  : QStringLiteral("Could not create the file");
     if (const QString reason = whyUnusable(path); !reason.isEmpty())
         return failure(what, path, reason);
+    // An existing file is only read: one the user may not write is still read.
+    if (existed)
+        return {};
 
-    // Append mode creates a missing file and never truncates an existing one.
+    // Append mode creates a missing file and never truncates one made meanwhile.
     QFile file(path);
     if (!file.open(QIODevice::Append))
         return failure(what, path, file.errorString());
