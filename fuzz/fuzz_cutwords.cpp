@@ -20,23 +20,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString boxText = all.mid(split);
     const QString text = withCrLf(boxText);
 
+    // Delimiters are whole characters: a surrogate pair is one.
+    const auto isDelimiter = [&delimiters](QStringView character) {
+        return !character.front().isSurrogate() || character.size() == 2
+            ? delimiters.contains(character)
+            : false;
+    };
+    const auto eachCharacter = [](QStringView s, auto&& f) {
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const bool pair
+                = s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
+            f(s.sliced(i, pair ? 2 : 1));
+            i += pair;
+        }
+    };
     const QStringList runs = cutWords(text, delimiters);
     qsizetype delimiterCount = 0;
-    for (const QChar c : text)
-        delimiterCount += delimiters.contains(c);
+    qsizetype delimiterLength = 0;
+    eachCharacter(text, [&](QStringView c) {
+        if (isDelimiter(c)) {
+            ++delimiterCount;
+            delimiterLength += c.size();
+        }
+    });
     FUZZ_CHECK(runs.size() == delimiterCount + 1);
     qsizetype length = 0;
     qsizetype blanks = 0;
     for (const QString& run : runs) {
-        for (const QChar c : run) {
-            if (c == QLatin1Char(' '))
+        eachCharacter(run, [&](QStringView c) {
+            if (c == u" ")
                 ++blanks;
             else
-                FUZZ_CHECK(!delimiters.contains(c) && c != QLatin1Char('_'));
-        }
+                FUZZ_CHECK(!isDelimiter(c) && c != u"_");
+        });
         length += run.size();
     }
-    FUZZ_CHECK(length + delimiterCount == text.size());
+    FUZZ_CHECK(length + delimiterLength == text.size());
     const qsizetype textBlanks
         = delimiters.contains(QLatin1Char(' ')) ? 0 : text.count(QLatin1Char(' '));
     FUZZ_CHECK(blanks <= text.count(QLatin1Char('_')) + textBlanks);

@@ -1,32 +1,45 @@
 #pragma once
 
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
 
 #include <functional>
 
-class QPlainTextEdit;
-
 namespace quibbler {
 
 // A text box lays a paragraph out whole, so one paragraph of a million words
-// takes seconds and hundreds of megabytes. Long answers and poems are shown
-// with a line break in place of a blank every couple of thousand characters,
-// which lets the box lay out only what is in view; the box remembers the text
-// as given, and positions in the box are positions in that text.
-// Text of a million words takes a while to fill in; between its pieces the
-// box calls turn, which lets the event loop run.
+// takes seconds and hundreds of megabytes. A line of up to 100,000 characters
+// is shown exactly; a longer one with a line break in place of a blank every
+// couple of thousand characters, which lets the box lay out only what is in
+// view. The box remembers the text as given, and what is copied out of it is
+// that text. Text of a million words takes a while to fill in; between its
+// pieces the box calls turn, which lets the event loop run.
 void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn = {});
 
-// The text selected in the box, as it stands in the text given to setBoxText.
+// The text selected in the box, character for character: as it stands in the
+// text given to setBoxText, or as typed.
 QString selectedBoxText(const QPlainTextEdit& box);
+
+// A text box whose every way out of it (copy keys, the context menu's Copy,
+// dragging) gives exactly the selected text of selectedBoxText.
+class ExactTextBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+};
 
 // The text given to setBoxText (what the box shows, for other text).
 QString boxText(const QPlainTextEdit& box);
 
-// What the box shows, as its toPlainText gives it, one paragraph at a time so
-// that a long text is never copied whole: the paragraphs joined with LF are
-// that text. Visit returns false to stop; then so does this.
+// The box's text exactly as typed or pasted (a no-break space or a line
+// separator stays what it is), one paragraph at a time so that a long text is
+// never copied whole. Visit returns false to stop; then so does this.
 bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit);
+
+// The paragraphs of forEachBoxParagraph joined with LF.
+QString boxPlainText(const QPlainTextEdit& box);
 
 } // namespace quibbler

@@ -1,6 +1,7 @@
 #include "queries/QueryCommands.h"
 
 #include "app/Forms.h"
+#include "host/Characters.h"
 #include "host/Host.h"
 #include "host/ListBox.h"
 #include "host/TextNumbers.h"
@@ -24,8 +25,9 @@ QueryCommands::QueryCommands(MainWindow& main, Host& host) : m_main(main), m_hos
 
 void QueryCommands::countWordsByLetter()
 {
-    const QString letter
-        = m_host.inputBox(QStringLiteral("First letter?"), QStringLiteral("Letter?")).left(1);
+    const QString letter = firstCharacter(m_host.inputBox(QStringLiteral("First letter?"),
+                                                          QStringLiteral("Letter?")))
+                               .toString();
     m_main.forms().frmoptions().txtword->setText(letter);
     {
         WorkingScope working(m_main.forms(), {&m_main});
@@ -42,13 +44,13 @@ void QueryCommands::countWordsByLetter()
 
 void QueryCommands::countProperNounsByLetter()
 {
-    const QString letter
-        = m_host.inputBox(QStringLiteral("First letter?"), QStringLiteral("Letter?"))
-              .left(1)
-              .toUpper();
+    const QString letter = firstCharacter(m_host.inputBox(QStringLiteral("First letter?"),
+                                                          QStringLiteral("Letter?")))
+                               .toString()
+                               .toUpper();
     int count = 0;
     for (const QString& name : m_main.lstproper->entries()) {
-        if (name.left(1).toUpper() == letter)
+        if (firstCharacter(name).toString().toUpper() == letter)
             ++count;
     }
     m_host.msgBox(QString::number(count) + kInstancesFound, Buttons::Ok, kResults);

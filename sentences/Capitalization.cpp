@@ -1,5 +1,6 @@
 #include "sentences/Capitalization.h"
 
+#include "host/Characters.h"
 #include "host/ListBox.h"
 #include "sentences/OptionsWindow.h"
 
@@ -9,7 +10,8 @@ namespace quibbler {
 
 QString withCapital(const QString& word)
 {
-    return word.left(1).toUpper() + word.mid(1);
+    const QStringView first = firstCharacter(word);
+    return first.toString().toUpper() + word.mid(first.size());
 }
 
 int properNounStop(const ListBox& properNouns, const QString& word)
@@ -40,7 +42,7 @@ QString applyCaseRule(QString text, CaseRule rule)
     case CaseRule::Normal:
         // In place: an answer may be millions of characters long.
         if (!text.isEmpty())
-            text.replace(0, 1, text.left(1).toUpper());
+            text.replace(0, firstCharacter(text).size(), firstCharacter(text).toString().toUpper());
         return text;
     case CaseRule::Lower:
         return text.toLower();

@@ -1,5 +1,6 @@
 #include "sentences/OptionsWindow.h"
 
+#include "host/Characters.h"
 #include "host/Placement.h"
 #include "host/UiFont.h"
 #include "vocabulary/Cutting.h"
@@ -33,7 +34,7 @@ OptionsWindow::OptionsWindow()
 
     Label1 = captionLabel(this, "Label1", QStringLiteral("Pick words starting with:"), 32, 248);
     txtword = place(new QLineEdit(this), "txtword", 232, 248, 57, 28);
-    txtword->setMaxLength(1);
+    txtword->setValidator(new OneCharacter(txtword));
 
     Label2 = captionLabel(this, "Label2", QStringLiteral("Personality:"), 32, 288);
     cbopersonal = place(new QComboBox(this), "cbopersonal", 152, 288, 137, 28);

@@ -1,5 +1,6 @@
 #include "sentences/WordPick.h"
 
+#include "host/Characters.h"
 #include "host/ListBox.h"
 #include "host/TextNumbers.h"
 
@@ -7,7 +8,7 @@ namespace quibbler {
 
 bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString& length)
 {
-    return (!letter.isEmpty() && lastDrawn.left(1) != letter)
+    return (!letter.isEmpty() && firstCharacter(lastDrawn) != letter)
         || (!length.isEmpty() && lastDrawn.size() != leadingNumber(length));
 }
 
@@ -17,7 +18,7 @@ void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, con
     const QString upperLetter = letter.toUpper();
     QStringList passing;
     for (const QString& word : words.entries()) {
-        if ((letter.isEmpty() || word.left(1).toUpper() == upperLetter)
+        if ((letter.isEmpty() || firstCharacter(word).toString().toUpper() == upperLetter)
             && (length.isEmpty() || word.size() == wanted))
             passing.append(word);
     }

@@ -1,5 +1,6 @@
 #include "sentences/WordSource.h"
 
+#include "host/Characters.h"
 #include "host/ListBox.h"
 #include "host/TextNumbers.h"
 #include "sentences/Capitalization.h"
@@ -32,7 +33,7 @@ const QStringList& WordSource::startingWith(const QString& upperLetter)
 {
     if (m_byFirst.isEmpty()) {
         for (const QString& word : m_words.entries)
-            m_byFirst[word.left(1).toUpper()].append(word);
+            m_byFirst[firstCharacter(word).toString().toUpper()].append(word);
     }
     static const QStringList none;
     const auto it = m_byFirst.constFind(upperLetter);

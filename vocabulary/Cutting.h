@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
+
 namespace quibbler {
 
 // The learn box's delimiters at start-up: space ; . , ! ? : CR LF tab and the double quote.
@@ -31,20 +33,43 @@ bool isDelim(QStringView letter, QStringView delimiters);
 QStringList cutWords(QStringView text, QStringView delimiters);
 
 // Cuts a text handed over in pieces into the runs cutWords gives for the whole
-// text, handing each run to visit as soon as it is complete; a run may span
-// pieces. Visit returns false to stop; feed and finish then return false.
+// text, handing each run to visit as soon as it is complete; a run, and a
+// character outside the basic plane, may span pieces. Visit returns false to
+// stop; feed and finish then return false. Each delimiter is a whole
+// character: an emoji among them cuts at that emoji only, not at every
+// character that shares its first half.
 class RunCutter {
 public:
-    explicit RunCutter(QStringView delimiters) : m_delimiters(delimiters) { }
+    explicit RunCutter(QStringView delimiters)
+        : m_delimiters(delimiters),
+          m_wide(std::any_of(delimiters.begin(), delimiters.end(),
+                             [](QChar c) { return c.isHighSurrogate(); }))
+    { }
 
     template <typename Visit> bool feed(QStringView piece, Visit&& visit)
     {
+        // A delimiter split between the previous piece and this one.
+        if (m_wide && !m_carried.isEmpty() && m_carried.back().isHighSurrogate() && !piece.isEmpty()
+            && isDelimiterPair(m_carried.back(), piece.front())) {
+            m_carried.chop(1);
+            if (!hand({}, visit))
+                return false;
+            piece = piece.sliced(1);
+        }
         qsizetype start = 0;
         for (qsizetype i = 0; i < piece.size(); ++i) {
-            if (!m_delimiters.contains(piece.at(i)))
+            const QChar c = piece.at(i);
+            qsizetype width = 1;
+            if (c.isSurrogate()) {
+                if (!m_wide || i + 1 == piece.size() || !isDelimiterPair(c, piece.at(i + 1)))
+                    continue;
+                width = 2;
+            } else if (!m_delimiters.contains(c)) {
                 continue;
+            }
             if (!hand(piece.sliced(start, i - start), visit))
                 return false;
+            i += width - 1;
             start = i + 1;
         }
         m_carried += piece.sliced(start);
@@ -67,6 +92,13 @@ public:
     template <typename Visit> bool finish(Visit&& visit) { return hand({}, visit); }
 
 private:
+    bool isDelimiterPair(QChar high, QChar low) const
+    {
+        const QChar pair[2] = {high, low};
+        return high.isHighSurrogate() && low.isLowSurrogate()
+            && m_delimiters.contains(QStringView(pair, 2));
+    }
+
     // The run ending in end, after whatever of it earlier pieces carried over.
     template <typename Visit> bool hand(QStringView end, Visit& visit)
     {
@@ -87,6 +119,7 @@ private:
     }
 
     QStringView m_delimiters;
+    bool m_wide; // some delimiter lies outside the basic plane
     QString m_carried;
     QString m_word;
 };

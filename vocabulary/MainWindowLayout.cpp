@@ -1,5 +1,6 @@
 // The main window's controls and menu bar, at their design positions.
 #include "host/ListBox.h"
+#include "host/LongText.h"
 #include "host/Placement.h"
 #include "host/UiFont.h"
 #include "host/WrappingButtons.h"
@@ -27,7 +28,7 @@ QLabel* countLabel(QWidget* parent, const char* name, int left, int top, int wid
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
-    auto* box = place(new QPlainTextEdit(parent), name, left, top, width, height);
+    auto* box = place(new ExactTextBox(parent), name, left, top, width, height);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     box->setToolTip(QStringLiteral("Quibbler's response"));
