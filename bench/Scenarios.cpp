@@ -617,6 +617,87 @@ void containCount(const Settings& settings, std::vector<Row>& rows)
     rows.push_back(r);
 }
 
+// A run without delimiters, as a base64 or hex dump is: megabytes long.
+QString longRun(qsizetype length)
+{
+    QString run(length, u'x');
+    for (qsizetype i = 0; i < length; i += 7)
+        run[i] = QChar(u'A' + static_cast<char16_t>(i % 26));
+    return run;
+}
+
+// Start-up with a 50 MB entry, learning a word next to it, and a one-word
+// answer made of a 5 MB word; the event loop keeps turning throughout.
+void longWords(const Settings& settings, std::vector<Row>& rows)
+{
+    const QStringList startWords{longRun(settings.size(50'000'000)), QStringLiteral("short")};
+    QTemporaryDir dir;
+    check(dir.isValid(), QStringLiteral("no temporary folder"));
+    writeEntries(dir.filePath(QStringLiteral("qblvocab.txt")), startWords);
+    writeEntries(dir.filePath(QStringLiteral("qblpn.txt")), {});
+    progress(QStringLiteral("start-up with a 50 MB word"));
+    std::unique_ptr<BenchHost> host;
+    std::unique_ptr<Forms> forms;
+    const Runs start = repeat(
+        settings, 3, kNoBudget, [&] { host = std::make_unique<BenchHost>(dir.path()); },
+        [&] {
+            forms = std::make_unique<Forms>(*host);
+            forms->start();
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            check(forms->frmcbox().lstw->entryAt(0) == startWords.first(),
+                  QStringLiteral("the long word was not read whole"));
+            forms.reset();
+        });
+    Row r = row(QStringLiteral("Start-up with a long word"),
+                QStringLiteral("one word of %1 characters").arg(count(startWords.first().size())),
+                start, QStringLiteral("<= 2 s"));
+    r.gap = duration(start.medianGap()) + QStringLiteral(" (no window yet)");
+    r.result = judged(settings, start.medianTime() <= seconds(2));
+    rows.push_back(r);
+
+    Session session(startWords, {});
+    MainWindow& main = session.main();
+    int next = 0;
+    const Runs learned = repeat(
+        settings, 5, kNoBudget,
+        [&] { main.txtl->setPlainText(QStringLiteral("new%1").arg(++next)); },
+        [&] {
+            main.txtl_KeyDown(kEnter, 0);
+            QCoreApplication::processEvents();
+        },
+        [&] { check(main.lstw->count() == 2 + next, QStringLiteral("the word was not learned")); });
+    r = row(QStringLiteral("Learn a word beside a long word"),
+            QStringLiteral("list holding a word of %1 characters")
+                .arg(count(startWords.first().size())),
+            learned, QStringLiteral("<= 100 ms"));
+    r.result = judged(settings, learned.medianTime() <= ms(100));
+    rows.push_back(r);
+
+    const QString word = longRun(settings.size(5'000'000));
+    Session single({word}, {});
+    MainWindow& only = single.main();
+    only.txtw->setText(QStringLiteral("1"));
+    progress(QStringLiteral("one-word answer of a 5 MB word"));
+    const Runs answered = repeat(
+        settings, 3, kNoBudget, [&] { only.txts->clear(); },
+        [&] {
+            only.txtw_KeyDown(kEnter, 0);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            check(only.txts->document()->characterCount() > word.size(),
+                  QStringLiteral("the long word was not answered"));
+        });
+    r = row(QStringLiteral("Answer one long word"),
+            QStringLiteral("a word of %1 characters").arg(count(word.size())), answered,
+            QStringLiteral("<= 1 s, gaps <= 50 ms"));
+    r.result
+        = judged(settings, answered.medianTime() <= seconds(1) && answered.medianGap() <= ms(50));
+    rows.push_back(r);
+}
+
 qint64 statusKilobytes(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -643,7 +724,7 @@ QStringList scenarioKeys()
             QStringLiteral("learnref"), QStringLiteral("startup"), QStringLiteral("save"),
             QStringLiteral("load"),     QStringLiteral("answer"),  QStringLiteral("answerref"),
             QStringLiteral("custom"),   QStringLiteral("poem"),    QStringLiteral("wordcount"),
-            QStringLiteral("contain")};
+            QStringLiteral("contain"),  QStringLiteral("longword")};
 }
 
 std::vector<Row> runScenarios(const Settings& settings)
@@ -673,6 +754,8 @@ std::vector<Row> runScenarios(const Settings& settings)
         wordCountWindow(settings, rows);
     if (settings.wants(QStringLiteral("contain")))
         containCount(settings, rows);
+    if (settings.wants(QStringLiteral("longword")))
+        longWords(settings, rows);
     return rows;
 }
 

@@ -1,9 +1,35 @@
 #include "host/ListBox.h"
 
+#include <QStyledItemDelegate>
+
 namespace quibbler {
+
+namespace {
+
+// Laying out an entry's text costs time in its length at every repaint, and
+// an entry may be megabytes long (one loaded from a file with no delimiter in
+// it). Only the start of a long entry is drawn; the entry itself stays whole.
+class ShortenedEntries : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        constexpr qsizetype kShown = 500;
+        if (option->text.size() > kShown) {
+            const bool pairCut = option->text.at(kShown - 1).isHighSurrogate();
+            option->text = option->text.first(kShown - (pairCut ? 1 : 0)) + QChar(0x2026);
+        }
+    }
+};
+
+} // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent)
 {
+    setItemDelegate(new ShortenedEntries(this));
     // Keeps filling tens of thousands of entries to milliseconds.
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

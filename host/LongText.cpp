@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,11 +12,17 @@ namespace quibbler {
 namespace {
 
 const char* const kTextProperty = "quibblerText";
+const char* const kInsertedProperty = "quibblerInserted";
 // Lines up to this long are shown exactly as they are.
 constexpr qsizetype kExactLine = 100'000;
-// A longer line is shown with a line break in place of the first blank after
-// every this many characters, so that the box lays out only what is in view.
+// A longer line is shown in blocks of about this many characters: a line break
+// stands in place of the first blank after that many, or, in a run without
+// blanks, is put in after twice as many. The box then lays out only what is
+// in view.
 constexpr qsizetype kBlockChars = 2000;
+// A box that wraps lines at blanks lays out a run without blanks in time that
+// grows with the square of its length; a text with a run this long wraps anywhere.
+constexpr qsizetype kLongRun = 4000;
 constexpr qsizetype kPieceChars = 256 * 1024;
 
 bool isLineBreak(QChar c)
@@ -28,12 +35,16 @@ struct Breaking {
     qsizetype blockStart = 0; // where the current block of the box began
     qsizetype lineEnd = -1; // where the current line ends
     bool longLine = false;
+    qsizetype crLfs = 0; // CR LF pairs so far, each one position in the box
+    QList<qsizetype> inserted; // box positions of the line breaks put in
 };
 
 // The piece of the text from `from` to `to` as the box shows it.
 QString shownPiece(const QString& text, qsizetype from, qsizetype to, Breaking& at)
 {
-    QString shown = text.mid(from, to - from);
+    QString shown;
+    shown.reserve(to - from + (to - from) / kBlockChars + 1);
+    qsizetype copied = from;
     for (qsizetype i = from; i < to; ++i) {
         const QChar c = text.at(i);
         if (i > at.lineEnd) {
@@ -44,11 +55,24 @@ QString shownPiece(const QString& text, qsizetype from, qsizetype to, Breaking& 
             at.longLine = end - i > kExactLine;
             at.blockStart = i;
         }
-        if (at.longLine && c == u' ' && i - at.blockStart >= kBlockChars) {
-            shown[i - from] = u'\n';
+        if (c == u'\n' && i > 0 && text.at(i - 1) == u'\r')
+            ++at.crLfs;
+        if (!at.longLine || i - at.blockStart < kBlockChars)
+            continue;
+        if (c == u' ') {
+            shown += QStringView(text).sliced(copied, i - copied);
+            shown += u'\n';
+            copied = i + 1;
             at.blockStart = i + 1;
+        } else if (i - at.blockStart >= 2 * kBlockChars && !c.isLowSurrogate()) {
+            shown += QStringView(text).sliced(copied, i - copied);
+            at.inserted.append(i - at.crLfs + at.inserted.size());
+            shown += u'\n';
+            copied = i;
+            at.blockStart = i;
         }
     }
+    shown += QStringView(text).sliced(copied, to - copied);
     return shown;
 }
 
@@ -62,10 +86,23 @@ qsizetype pieceEnd(const QString& text, qsizetype from)
     return end;
 }
 
-// The position in the text of a position in the box: the box holds each CR LF
-// as one line break.
-qsizetype textPosition(QStringView text, qsizetype boxPosition)
+bool hasLongRun(QStringView text)
 {
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c == u' ' || isLineBreak(c) ? 0 : run + 1;
+        if (run > kLongRun)
+            return true;
+    }
+    return false;
+}
+
+// The position in the text of a position in the box: the box holds each CR LF
+// as one line break, and line breaks it was given besides the text's own.
+qsizetype textPosition(QStringView text, const QList<qsizetype>& inserted, qsizetype boxPosition)
+{
+    boxPosition
+        -= std::lower_bound(inserted.cbegin(), inserted.cend(), boxPosition) - inserted.cbegin();
     qsizetype pairs = 0;
     for (qsizetype at = text.indexOf(u"\r\n"); at >= 0 && at - pairs < boxPosition;
          at = text.indexOf(u"\r\n", at + 2))
@@ -77,28 +114,28 @@ qsizetype textPosition(QStringView text, qsizetype boxPosition)
 
 void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn)
 {
+    box.setWordWrapMode(hasLongRun(text) ? QTextOption::WrapAnywhere
+                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
     box.setProperty(kTextProperty, text);
+    box.setProperty(kInsertedProperty, {});
     Breaking breaking;
     qsizetype end = turn ? pieceEnd(text, 0) : text.size();
     box.setPlainText(shownPiece(text, 0, end, breaking));
-    if (end == text.size())
-        return;
+    // The event loop may close the box's window between two pieces.
+    const QPointer<QPlainTextEdit> alive(&box);
     const bool undo = box.isUndoRedoEnabled();
     box.setUndoRedoEnabled(false);
-    QTextCursor cursor(box.document());
-    cursor.movePosition(QTextCursor::End);
     for (qsizetype from = end; from < text.size(); from = end) {
         turn();
+        if (!alive)
+            return;
         end = pieceEnd(text, from);
+        QTextCursor cursor(box.document());
+        cursor.movePosition(QTextCursor::End);
         cursor.insertText(shownPiece(text, from, end, breaking));
     }
     box.setUndoRedoEnabled(undo);
-}
-
-QString boxText(const QPlainTextEdit& box)
-{
-    const QVariant text = box.property(kTextProperty);
-    return text.isValid() ? text.toString() : box.toPlainText();
+    box.setProperty(kInsertedProperty, QVariant::fromValue(breaking.inserted));
 }
 
 bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit)
@@ -131,8 +168,9 @@ QString selectedBoxText(const QPlainTextEdit& box)
     if (!stored.isValid())
         return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
     const QString text = stored.toString();
-    const qsizetype start = textPosition(text, cursor.selectionStart());
-    return text.mid(start, textPosition(text, cursor.selectionEnd()) - start);
+    const auto inserted = box.property(kInsertedProperty).value<QList<qsizetype>>();
+    const qsizetype start = textPosition(text, inserted, cursor.selectionStart());
+    return text.mid(start, textPosition(text, inserted, cursor.selectionEnd()) - start);
 }
 
 QMimeData* ExactTextBox::createMimeDataFromSelection() const

@@ -31,9 +31,6 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 };
 
-// The text given to setBoxText (what the box shows, for other text).
-QString boxText(const QPlainTextEdit& box);
-
 // The box's text exactly as typed or pasted (a no-break space or a line
 // separator stays what it is), one paragraph at a time so that a long text is
 // never copied whole. Visit returns false to stop; then so does this.
