@@ -173,6 +173,13 @@ QString selectedBoxText(const QPlainTextEdit& box)
     return text.mid(start, textPosition(text, inserted, cursor.selectionEnd()) - start);
 }
 
+void ExactTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && hasLongRun(source->text()))
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 QMimeData* ExactTextBox::createMimeDataFromSelection() const
 {
     auto* data = new QMimeData;

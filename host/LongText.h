@@ -29,6 +29,8 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    // Pasted text with a long run without blanks wraps anywhere, as setBoxText does.
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 // The box's text exactly as typed or pasted (a no-break space or a line
