@@ -138,6 +138,12 @@ void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<vo
     box.setProperty(kInsertedProperty, QVariant::fromValue(breaking.inserted));
 }
 
+QString boxText(const QPlainTextEdit& box)
+{
+    const QVariant text = box.property(kTextProperty);
+    return text.isValid() ? text.toString() : box.toPlainText();
+}
+
 bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit)
 {
     // The blocks' own characters: toPlainText would turn a no-break space into

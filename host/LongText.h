@@ -17,6 +17,9 @@ namespace quibbler {
 // pieces the box calls turn, which lets the event loop run.
 void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn = {});
 
+// The text given to setBoxText (what the box shows, for other text).
+QString boxText(const QPlainTextEdit& box);
+
 // The text selected in the box, character for character: as it stands in the
 // text given to setBoxText, or as typed.
 QString selectedBoxText(const QPlainTextEdit& box);
