@@ -1,0 +1,135 @@
+#include "support/TestCommon.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+// Copies everything in the box both ways a user can: the copy key, which goes
+// through the host, and the box's own Copy (context menu, Ctrl+Insert, drag).
+QStringList copiedOut(ScriptedHost& host, QPlainTextEdit* box)
+{
+    box->selectAll();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    box->copy();
+    return {host.clipboard, QGuiApplication::clipboard()->text()};
+}
+
+// An answer of the given number of words, copied out both ways, without its final mark.
+QStringList answerCopied(TestApp& app, int words)
+{
+    enterText(app.main().txtw, QString::number(words));
+    QStringList copies = copiedOut(app.host, app.main().txts);
+    for (QString& copy : copies) {
+        if (!copy.isEmpty() && QString(".!?").contains(copy.back()))
+            copy.chop(1);
+    }
+    return copies;
+}
+
+// clang-format off
+const struct AwkwardRow { const char* tag; QString word, answered; } kAwkward[] = {
+    {"no-break space", u"new\u00A0york"_s, u"New\u00A0york"_s},
+    {"line separator", u"café\u2028crème"_s, u"Café\u2028crème"_s},
+    {"outside the basic plane", u"😃smile"_s, u"😃smile"_s},
+    {"accent after the first letter", u"e\u0301te\u0301"_s, u"E\u0301te\u0301"_s},
+    {"flag", u"🇫🇷france"_s, u"🇫🇷france"_s},
+};
+// clang-format on
+
+class TestExactText : public QObject {
+    Q_OBJECT
+private slots:
+    // Whatever goes in through a box comes out of the lists, the files and the
+    // clipboard character for character.
+    void awkwardTextKeptExactly_data() { addRows(kAwkward); }
+    void awkwardTextKeptExactly()
+    {
+        const auto& row = rowOf(kAwkward);
+        TestApp app;
+        enterText(app.main().txtl, row.word);
+        QCOMPARE(entriesOf(app.main().lstw), QStringList{row.word});
+        enterText(app.main().txtpn, row.word);
+        QCOMPARE(entriesOf(app.main().lstproper), QStringList{row.word});
+        app.host.savePaths = {app.path("saved.txt")};
+        app.main().mnusave->trigger();
+        QCOMPARE(readFile(app.path("saved.txt")), fileOf({row.word}));
+        QCOMPARE(answerCopied(app, 1), QStringList(2, row.answered));
+    }
+
+    // The box holds a CR LF as one line break; the copy still has both.
+    void lineBreakInAnEntryCopiedAsItIs()
+    {
+        TestApp app(RawFiles{}, "\"ab\r\ncd\"\r\n", "");
+        QCOMPARE(answerCopied(app, 3), QStringList(2, "Ab\r\ncd ab\r\ncd ab\r\ncd"));
+    }
+
+    // Lines up to 100,000 characters are shown as they are; longer ones may be
+    // shown in blocks, but every way out of the box gives the text made.
+    void longTextsCopiedWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("shownAsIs");
+        QStringList words(9999, "word");
+        QTest::newRow("9,999 words") << words.join(' ') << true;
+        QStringList stanzas(300, QStringList(100, "verse").join(' '));
+        QTest::newRow("poem") << stanzas.join('\n') << true;
+        words = QStringList(40000, "words");
+        words[100] = "ab\r\ncd";
+        QTest::newRow("one long line") << words.join(' ') << false;
+        QTest::newRow("long runs")
+            << QString(250000, 'x') + " y\r\nz " + QString(9000, 'q') << false;
+    }
+    void longTextsCopiedWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, shownAsIs);
+        ExactTextBox box;
+        setBoxText(box, text, [] {});
+        if (shownAsIs)
+            QCOMPARE(box.toPlainText(), text);
+        box.selectAll();
+        QCOMPARE(selectedBoxText(box), text);
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        // Any cut of the selection splits the text in two at the same place.
+        QTextCursor cursor(box.document());
+        const int last = box.document()->characterCount() - 1;
+        for (int at : {1, 2003, 4001, 150000, last - 1}) {
+            cursor.setPosition(0);
+            cursor.setPosition(std::min(at, last), QTextCursor::KeepAnchor);
+            box.setTextCursor(cursor);
+            const QString before = selectedBoxText(box);
+            cursor.setPosition(std::min(at, last));
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            box.setTextCursor(cursor);
+            QCOMPARE(before + selectedBoxText(box), text);
+        }
+    }
+
+    // A character outside the basic plane is one character wherever one is meant.
+    void charactersAreWhole()
+    {
+        TestApp app({"😀cool", "😎cool", "plain"});
+        OptionsWindow& options = app.options();
+        for (const QString& typed : {u"😀"_s, u"x"_s})
+            QTest::sendKeyEvent(QTest::Click, options.txtword, Qt::Key_unknown, typed, {});
+        QCOMPARE(options.txtword->text(), "😀");
+
+        app.host.inputs = {"😀x"};
+        app.main().mnufind->trigger();
+        QCOMPARE(app.host.messageTexts().last(), "1 instances found.");
+        QCOMPARE(options.txtword->text(), "😀");
+
+        options.txtword->clear();
+        options.cbopersonal->setCurrentIndex(3);
+        options.txtpattern->setText("😀😀😀");
+        QCOMPARE(answerCopied(app, 1).first(), "😀cool 😀cool 😀cool ");
+
+        options.txtdelim->setText("😃 ");
+        enterText(app.main().txtl, "a😃b😎c d");
+        QCOMPARE(entriesOf(app.main().lstw).mid(3), (QStringList{"a", "b😎c", "d"}));
+    }
+};
+
+QTEST_MAIN(TestExactText)
+#include "tst_exacttext.moc"
