@@ -41,6 +41,16 @@ bool Forms::keepWorking()
     return !(m_work && m_work->stopRequested());
 }
 
+bool Forms::refuseWhileWorking()
+{
+    if (!working())
+        return false;
+    WorkingScreen& work = frmwork();
+    work.raise();
+    work.activateWindow();
+    return true;
+}
+
 MainWindow& Forms::frmcbox()
 {
     if (!m_main)

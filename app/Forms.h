@@ -59,8 +59,19 @@ public:
     // user asked on the working screen to stop.
     bool keepWorking();
 
+    // True while a long operation runs.
+    bool working() const { return m_workDepth > 0; }
+    // One long operation runs at a time: while one runs, a command that would
+    // start another brings the working screen to the front instead, where
+    // Escape stops the running one. True when the command is to do nothing.
+    bool refuseWhileWorking();
+
 private:
+    friend class WorkingScope;
+
     Host& m_host;
+    // Working scopes open: the working screen shows until the last one ends.
+    int m_workDepth = 0;
     std::unique_ptr<OptionsWindow> m_options;
     std::unique_ptr<WorkingScreen> m_work;
     std::unique_ptr<MainWindow> m_main;

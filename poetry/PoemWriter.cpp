@@ -32,8 +32,13 @@ bool isNumberText(const QString& text)
 }
 
 PoemWriter::PoemWriter(Forms& forms, PoetryWindow& window, Host& host)
-    : m_forms(forms), m_window(window), m_host(host)
+    : m_forms(forms), m_window(&window), m_host(host)
 { }
+
+bool PoemWriter::turn()
+{
+    return m_forms.keepWorking() && m_window;
+}
 
 void PoemWriter::askWordsPerLine()
 {
@@ -48,6 +53,8 @@ bool PoemWriter::write(PoemKind kind)
 {
     if (kind == PoemKind::Repetitions)
         askWordsPerLine();
+    if (!m_window)
+        return false;
 
     const OptionsWindow& options = m_forms.frmoptions();
     MainWindow& main = m_forms.frmcbox();
@@ -58,8 +65,10 @@ bool PoemWriter::write(PoemKind kind)
     QString title;
     QString poem;
     const auto show = qScopeGuard([&] {
-        m_window.showTitle(title);
-        setBoxText(*m_window.txtp, poem, [this] { m_forms.keepWorking(); });
+        if (m_window) {
+            m_window->showTitle(title);
+            setBoxText(*m_window->txtp, poem, [this] { m_forms.keepWorking(); });
+        }
     });
 
     // The title comes from all the learned words, whatever the filters.
@@ -77,7 +86,7 @@ bool PoemWriter::write(PoemKind kind)
     if (!letter.isEmpty() || leadingNumber(length) > 0)
         source.pick(letter, length);
     const bool capitals = options.chkc->isChecked();
-    const bool incrementor = m_window.chkli->isChecked();
+    const bool incrementor = m_window->chkli->isChecked();
     const CaseRule rule = caseRuleOf(options);
 
     double written = 0;
@@ -95,21 +104,21 @@ bool PoemWriter::write(PoemKind kind)
     // be finished for want of words is dropped.
     const auto writeLine = [&](double words) {
         QString line;
-        if (!m_forms.keepWorking())
+        if (!turn())
             return false;
         for (double k = 1; k <= words; ++k) {
             if (written >= m_forms.wordLimit) {
                 m_reachedLimit = true;
                 return endLine(line, false);
             }
-            if (k > 1 && static_cast<qint64>(k) % 4096 == 0 && !m_forms.keepWorking())
+            if (k > 1 && static_cast<qint64>(k) % 4096 == 0 && !turn())
                 return endLine(line, false);
             const bool fromCache = !letter.isEmpty() || !length.isEmpty();
             if (source.count(fromCache) == 0)
                 return false;
             const QString word = source.draw(fromCache, random);
-            m_window.curword = capitals ? source.capitalize(word) : word;
-            line += m_window.curword;
+            m_window->curword = capitals ? source.capitalize(word) : word;
+            line += m_window->curword;
             line += QLatin1Char(' ');
             ++written;
             if (incrementor) {
@@ -122,7 +131,7 @@ bool PoemWriter::write(PoemKind kind)
         return endLine(line, true);
     };
 
-    const double stanzas = leadingNumber(m_window.txtlines->text());
+    const double stanzas = leadingNumber(m_window->txtlines->text());
     switch (kind) {
     case PoemKind::Rising:
         for (double j = 1; j <= stanzas && writeLine(j); ++j) { }

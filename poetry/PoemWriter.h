@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 namespace quibbler {
@@ -27,8 +28,13 @@ private:
     // The words per line of the Repetitions poem, asked until non-zero.
     void askWordsPerLine();
 
+    // A turn of the event loop lets the user in; false when the poem is to stop.
+    bool turn();
+
     Forms& m_forms;
-    PoetryWindow& m_window;
+    // The window keeps itself open while its poem is written; should it go
+    // all the same, the poem stops at the next turn.
+    QPointer<PoetryWindow> m_window;
     Host& m_host;
     bool m_reachedLimit = false;
 };

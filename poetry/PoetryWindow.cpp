@@ -14,16 +14,20 @@
 #include "sentences/TextLimits.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
+#include "vocabulary/WorkingScreen.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
+#include <utility>
 
 namespace quibbler {
 
@@ -87,6 +91,8 @@ PoetryWindow::PoetryWindow(Forms& forms, Host& host) : m_forms(forms), m_host(ho
 
 void PoetryWindow::cmdpoem_Click()
 {
+    if (m_forms.refuseWhileWorking())
+        return;
     MainWindow& main = m_forms.frmcbox();
     const int wordSelected = main.lstw->selectedPos();
     const int nameSelected = main.lstproper->selectedPos();
@@ -98,6 +104,7 @@ void PoetryWindow::cmdpoem_Click()
                       QStringLiteral("Error"));
         txtlines->clear();
     } else {
+        const QScopedValueRollback<bool> writing(m_writing, true);
         WorkingScope working(m_forms, {this});
         if (optu->isChecked())
             UpPoem();
@@ -111,9 +118,12 @@ void PoetryWindow::cmdpoem_Click()
     // The poem moved the selections; the user gets back what was selected before.
     main.lstw->setSelectedPos(wordSelected);
     main.lstproper->setSelectedPos(nameSelected);
-    if (m_reachedLimit)
+    const bool closing = std::exchange(m_closeWhenWritten, false);
+    if (m_reachedLimit && !closing)
         m_host.msgBox(kMaxWordsMessage);
     m_reachedLimit = false;
+    if (closing)
+        close();
 }
 
 void PoetryWindow::UpPoem()
@@ -179,6 +189,19 @@ void PoetryWindow::Form_Resize()
 {
     txtp->setGeometry(kPoemLeft, kPoemTop, std::max(1, width() - kPoemLeft - kRightMargin),
                       std::max(1, height() - kPoemTop - kBottomMargin));
+}
+
+void PoetryWindow::closeEvent(QCloseEvent* event)
+{
+    // The poem being written holds the window: closing stops the poem, and
+    // the window closes once the poem has stopped.
+    if (m_writing) {
+        m_closeWhenWritten = true;
+        m_forms.frmwork().requestStop();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void PoetryWindow::resizeEvent(QResizeEvent* event)

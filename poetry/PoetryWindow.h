@@ -57,6 +57,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void writePoem(PoemKind kind);
@@ -64,6 +65,10 @@ private:
     Forms& m_forms;
     Host& m_host;
     bool m_reachedLimit = false;
+    // A poem is being written into the window, which stays until it is done.
+    bool m_writing = false;
+    // The user closed the window while a poem was written.
+    bool m_closeWhenWritten = false;
 };
 
 } // namespace quibbler

@@ -34,6 +34,8 @@ SentenceGenerator::SentenceGenerator(MainWindow& main, OptionsWindow& options, H
 
 void SentenceGenerator::respond()
 {
+    if (m_main.forms().refuseWhileWorking())
+        return;
     {
         WorkingScope working(m_main.forms(), {&m_main});
         build();

@@ -13,7 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <utility>
 
 namespace quibbler {
 
@@ -24,10 +27,59 @@ const QString kProperNounsFullMessage = QStringLiteral(
     "Quibbler's proper noun list is full: it holds 32767 proper nouns, the most it can. "
     "No more proper nouns were added.");
 
+namespace {
+
+// Where the text after its first `runs` words starts, as a position in the
+// box: the text is cut again as learning cut it, a character at a time.
+int unreadStart(const QPlainTextEdit& box, QStringView delimiters, qint64 runs)
+{
+    if (runs <= 0)
+        return 0;
+    RunCutter cutter(delimiters);
+    qint64 cut = 0;
+    const auto count = [&cut](QStringView) {
+        ++cut;
+        return true;
+    };
+    int at = 0;
+    // A piece of the text that stands for `width` characters of the box
+    // (a line break is cut as CR LF); false once the last word read has ended.
+    const auto feed = [&](QStringView piece, int width) {
+        cutter.feed(piece, count);
+        at += width;
+        return cut < runs;
+    };
+    bool first = true;
+    forEachBoxParagraph(box, [&](QStringView paragraph) {
+        if (!std::exchange(first, false) && !(feed(u"\r", 0) && feed(u"\n", 1)))
+            return false;
+        for (qsizetype i = 0; i < paragraph.size(); ++i) {
+            if (!feed(paragraph.sliced(i, 1), 1))
+                return false;
+        }
+        return true;
+    });
+    return at;
+}
+
+// Learning that was stopped leaves the words not yet read in the box, so the
+// user can send them again.
+void keepUnread(QPlainTextEdit& box, QStringView delimiters, qint64 taken)
+{
+    QTextCursor read(box.document());
+    read.setPosition(unreadStart(box, delimiters, taken), QTextCursor::KeepAnchor);
+    read.removeSelectedText();
+}
+
+} // namespace
+
 bool MainWindow::txtl_KeyDown(int keyCode, int /*shiftState*/)
 {
     if (keyCode != key::Enter)
         return false;
+    // The text stays in the box until the running operation has ended.
+    if (m_forms.refuseWhileWorking())
+        return true;
     bool full = false;
     {
         WorkingScope working(m_forms, {this});
@@ -45,7 +97,13 @@ bool MainWindow::LearnReg()
     StoreLearner learner(*lstw);
     const QString delimiters = m_forms.frmoptions().txtdelim->text();
     RunCutter cutter(delimiters);
-    const auto take = [&](QStringView word) { return learnWord(learner, word); };
+    qint64 taken = 0;
+    const auto take = [&](QStringView word) {
+        if (!learnWord(learner, word))
+            return false;
+        ++taken;
+        return true;
+    };
     // Read a paragraph at a time: the first word is learned, and the screen
     // turns, before a long text has been read out of the box.
     bool first = true;
@@ -55,15 +113,17 @@ bool MainWindow::LearnReg()
         first = false;
         return more;
     });
-    if (whole)
-        cutter.finish(take);
+    const bool stopped = !(whole && cutter.finish(take));
     learner.finish();
     if (learner.added() > 0) {
         lblwk->setText(QString::number(lstw->count()));
         changed = true;
     }
     found = false;
-    txtl->clear();
+    if (stopped)
+        keepUnread(*txtl, delimiters, taken);
+    else
+        txtl->clear();
     return !learner.overflowed();
 }
 
@@ -88,6 +148,9 @@ bool MainWindow::isDelim(const QString& letter) const
 
 void MainWindow::Timer1_Timer()
 {
+    // Learning reads the box and clears it itself when it ends.
+    if (m_forms.working())
+        return;
     // A learn box that holds nothing but a line break is empty to the user. Its
     // size is looked at first: the box may hold megabytes after every change.
     if (txtl->document()->characterCount() == 2 && txtl->toPlainText() == QLatin1String("\n"))
@@ -102,8 +165,10 @@ bool MainWindow::txtpn_KeyDown(int keyCode, int /*shiftState*/)
     for (const QString& name : cutProperNouns(withCrLf(txtpn->toPlainText())))
         learner.take(name);
     learner.finish();
-    if (learner.added() > 0)
+    if (learner.added() > 0) {
         lblpk->setText(QString::number(lstproper->count()));
+        namesChanged = true;
+    }
     found = false;
     txtpn->clear();
     if (learner.overflowed())

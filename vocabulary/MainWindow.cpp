@@ -190,6 +190,9 @@ void MainWindow::cmdopt_Click()
 
 void MainWindow::mnucbpoet_Click()
 {
+    // A poem being written keeps its window hidden until it is done.
+    if (m_forms.refuseWhileWorking())
+        return;
     PoetryWindow& poetry = m_forms.frmcbp();
     poetry.show();
     poetry.raise();

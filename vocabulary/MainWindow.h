@@ -55,9 +55,10 @@ public:
 
     // Vocabulary files.
     SaveOutcome cmdsave_Click();
-    // Offers to save when words were learned since the last save or load;
-    // Cancelled when nothing was saved by choice.
-    SaveOutcome offerSave();
+    // Offers to save when words were learned since the last save or load, or
+    // withNames when proper nouns were taught since the last save; Cancelled
+    // when nothing was saved by choice.
+    SaveOutcome offerSave(bool withNames);
     void mnuload_Click();
 
     // Main-window commands.
@@ -153,6 +154,8 @@ public:
 
     // Words learned since the last save or load.
     bool changed = false;
+    // Proper nouns taught since the last save (a load does not save them).
+    bool namesChanged = false;
     // Match flag shared by the list scans.
     bool found = false;
     // The word being placed in an answer.
@@ -183,9 +186,13 @@ private:
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
     bool deleteSelected(ListBox& list, QLabel& countLabel);
     void refreshTooltip(ListBox& list);
+    // Ends the program once its quit or close has been answered.
+    void endProgram();
 
     Forms& m_forms;
     Host& m_host;
+    // The program is ending: the close that comes with it asks nothing again.
+    bool m_ending = false;
 };
 
 // Told once per command when a list of the store cannot take another entry.

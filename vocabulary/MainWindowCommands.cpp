@@ -1,4 +1,5 @@
 // Reset, deleting an entry, the list tooltips, quitting and closing.
+#include "app/Forms.h"
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
@@ -62,21 +63,36 @@ void MainWindow::refreshTooltip(ListBox& list)
 
 void MainWindow::cmdquit_Click()
 {
+    // A long operation ends first: Escape on its screen stops it.
+    if (m_forms.refuseWhileWorking())
+        return;
     if (m_host.msgBox(QStringLiteral("Are you sure you want to quit?"), Buttons::YesNo,
                       QStringLiteral("Quit?"))
         != Answer::Yes)
         return;
-    if (offerSave() == SaveOutcome::Failed)
+    if (offerSave(true) == SaveOutcome::Failed)
         return; // the words are not on disk: the program stays open
-    m_host.endProgram();
+    endProgram();
 }
 
 bool MainWindow::Form_Unload()
 {
-    if (offerSave() == SaveOutcome::Failed)
+    // Ending the program closes every window, this one too: the user has
+    // already answered for it.
+    if (m_ending)
+        return true;
+    if (m_forms.refuseWhileWorking())
+        return false;
+    if (offerSave(true) == SaveOutcome::Failed)
         return false; // the words are not on disk: the window stays
-    m_host.endProgram();
+    endProgram();
     return true;
+}
+
+void MainWindow::endProgram()
+{
+    m_ending = true;
+    m_host.endProgram();
 }
 
 } // namespace quibbler

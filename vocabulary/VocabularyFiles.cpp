@@ -76,12 +76,13 @@ SaveOutcome MainWindow::cmdsave_Click()
         m_host.msgBox(names.error);
         return SaveOutcome::Failed;
     }
+    namesChanged = false;
     return SaveOutcome::Saved;
 }
 
-SaveOutcome MainWindow::offerSave()
+SaveOutcome MainWindow::offerSave(bool withNames)
 {
-    if (!changed
+    if (!(changed || (withNames && namesChanged))
         || m_host.msgBox(QStringLiteral("Do you wish to save your changes?"), Buttons::YesNo,
                          QStringLiteral("Save?"))
             != Answer::Yes)
@@ -91,8 +92,11 @@ SaveOutcome MainWindow::offerSave()
 
 void MainWindow::mnuload_Click()
 {
+    if (m_forms.refuseWhileWorking())
+        return;
     // A load may clear the list: words that could not be saved are not risked.
-    if (offerSave() == SaveOutcome::Failed)
+    // It leaves the proper nouns alone, so they are offered at quit instead.
+    if (offerSave(false) == SaveOutcome::Failed)
         return;
 
     const QString path

@@ -8,15 +8,20 @@ namespace quibbler {
 WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIns) : m_forms(forms)
 {
     WorkingScreen& work = m_forms.frmwork();
-    // The screen appears where the user was looking: over the first window it stands in for.
-    for (QWidget* window : standIns) {
-        if (window && window->isVisible()) {
-            work.move(window->frameGeometry().center() - work.rect().center());
-            break;
+    // An operation started inside another one (a count while a poem is
+    // written) leaves the screen where it is and the running one's stop request.
+    if (m_forms.m_workDepth++ == 0) {
+        // The screen appears where the user was looking: over the first window it stands in for.
+        for (QWidget* window : standIns) {
+            if (window && window->isVisible()) {
+                work.move(window->frameGeometry().center() - work.rect().center());
+                break;
+            }
         }
+        work.clearStopRequest();
     }
-    work.clearStopRequest();
     work.show();
+    work.raise();
     work.activateWindow();
     for (QWidget* window : standIns) {
         if (window && window->isVisible()) {
@@ -36,7 +41,14 @@ WorkingScope::~WorkingScope()
         m_hidden.first()->raise();
         m_hidden.first()->activateWindow();
     }
-    m_forms.frmwork().hide();
+    WorkingScreen& work = m_forms.frmwork();
+    if (--m_forms.m_workDepth == 0) {
+        work.hide();
+    } else {
+        // The operation this one ran inside goes on: its screen stays in front.
+        work.raise();
+        work.activateWindow();
+    }
 }
 
 } // namespace quibbler

@@ -20,6 +20,7 @@ public:
     // Escape on the screen, or closing it, asks the running operation to stop
     // at its next turn; it then ends as it would have, keeping what it made.
     bool stopRequested() const { return m_stopRequested; }
+    void requestStop() { m_stopRequested = true; }
     void clearStopRequest() { m_stopRequested = false; }
 
     QLabel* lblwork = nullptr;
