@@ -1,79 +1,77 @@
-#include "host/ListBox.h"
-
-#include <QTest>
-
-using namespace quibbler;
+#include "host/Keys.h"
+#include "support/TestCommon.h"
 
 class TestListBox : public QObject {
     Q_OBJECT
 private slots:
-    void findIgnoresCaseAndFindsTheFirst();
-    void indexFollowsRemovals();
-    void selection();
-    void limit();
+    void findIgnoresCaseAndFollowsRemovals()
+    {
+        ListBox list;
+        list.appendAll({"Dog", "cat", "dog", "", "Straße", "C"});
+        QCOMPARE(list.findIgnoringCase(u"DOG"), 0);
+        QCOMPARE(list.findIgnoringCase(u""), 3);
+        QCOMPARE(list.findIgnoringCase(u"STRASSE"), 4);
+        QCOMPARE(list.findIgnoringCase(u"bird"), -1);
+        list.removeAt(0);
+        list.removeAt(4); // the last entry
+        list.removeAt(7); // outside: nothing happens
+        QCOMPARE(list.entries(), (QStringList{"cat", "dog", "", "Straße"}));
+        QCOMPARE(list.findIgnoringCase(u"dog"), 1);
+        QCOMPARE(list.findIgnoringCase(u"c"), -1);
+        QVERIFY(list.append("c"));
+        QCOMPARE(list.findIgnoringCase(u"C"), 4);
+        list.clearAll();
+        QCOMPARE(list.findIgnoringCase(u"cat"), -1);
+    }
+
+    void selection()
+    {
+        ListBox list;
+        list.appendAll({"a", "b", "c"});
+        QCOMPARE(list.selectedPos(), -1);
+        QCOMPARE(list.selectedText(), QString());
+        list.setSelectedPos(2);
+        QCOMPARE(list.selectedText(), QString("c"));
+        list.setSelectedPos(3); // outside: nothing selected
+        QCOMPARE(list.selectedPos(), -1);
+    }
+
+    void limit()
+    {
+        ListBox list;
+        QStringList many;
+        for (int i = 0; i < ListBox::MaxEntries - 2; ++i)
+            many.append(QString::number(i));
+        QCOMPARE(list.appendAll(many), ListBox::MaxEntries - 2);
+        QCOMPARE(list.appendAll({"x", "y", "z"}), 2);
+        QVERIFY(list.isFull());
+        QVERIFY(!list.append("w"));
+        QCOMPARE(list.count(), 32767);
+        QCOMPARE(list.findIgnoringCase(u"Y"), 32766);
+        QCOMPARE(list.findIgnoringCase(u"z"), -1);
+    }
+
+    // Key codes and shift states as a control's key-down handler gets them.
+    void handlerSeesEveryKeyAndMayUseItUp()
+    {
+        QLineEdit box;
+        QList<QPair<int, int>> seen;
+        onKeyDown(&box, [&](int code, int shift) {
+            seen.append({code, shift});
+            return code == key::Enter || code == 'X';
+        });
+        QTest::keyClick(&box, Qt::Key_A);
+        QTest::keyClick(&box, Qt::Key_X, Qt::ShiftModifier);
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_F5, Qt::AltModifier);
+        QTest::keyClick(&box, Qt::Key_Enter, Qt::KeypadModifier);
+        // The modifier keys themselves reach the handler too, as they are pressed.
+        QCOMPARE(seen,
+                 (QList<QPair<int, int>>{
+                     {65, 0}, {16, 1}, {88, 1}, {17, 2}, {67, 2}, {18, 4}, {116, 4}, {13, 0}}));
+        QCOMPARE(box.text(), QString("a"));
+    }
 };
-
-void TestListBox::findIgnoresCaseAndFindsTheFirst()
-{
-    ListBox list;
-    for (const char* entry : {"Dog", "cat", "dog", "", "Straße"})
-        QVERIFY(list.append(entry));
-    QCOMPARE(list.findIgnoringCase("DOG"), 0);
-    QCOMPARE(list.findIgnoringCase("Cat"), 1);
-    QCOMPARE(list.findIgnoringCase(""), 3);
-    QCOMPARE(list.findIgnoringCase("STRASSE"), 4);
-    QCOMPARE(list.findIgnoringCase("bird"), -1);
-}
-
-void TestListBox::indexFollowsRemovals()
-{
-    ListBox list;
-    list.appendAll({"a", "b", "A", "c"});
-    list.removeAt(0);
-    QCOMPARE(list.findIgnoringCase("a"), 1);
-    QCOMPARE(list.findIgnoringCase("c"), 2);
-    list.removeAt(2); // the last entry
-    QCOMPARE(list.findIgnoringCase("c"), -1);
-    QVERIFY(list.append("C"));
-    QCOMPARE(list.findIgnoringCase("c"), 2);
-    list.removeAt(7); // outside: nothing happens
-    QCOMPARE(list.entries(), (QStringList{"b", "A", "C"}));
-    list.clearAll();
-    QCOMPARE(list.findIgnoringCase("b"), -1);
-    QCOMPARE(list.count(), 0);
-}
-
-void TestListBox::selection()
-{
-    ListBox list;
-    QCOMPARE(list.selectedPos(), -1);
-    QCOMPARE(list.selectedText(), QString());
-    list.appendAll({"a", "b", "c"});
-    QCOMPARE(list.selectedPos(), -1);
-    list.setSelectedPos(2);
-    QCOMPARE(list.selectedPos(), 2);
-    QCOMPARE(list.selectedText(), QString("c"));
-    list.setSelectedPos(-1);
-    QCOMPARE(list.selectedPos(), -1);
-    list.setSelectedPos(3);
-    QCOMPARE(list.selectedPos(), -1);
-}
-
-void TestListBox::limit()
-{
-    ListBox list;
-    QStringList many;
-    for (int i = 0; i < ListBox::MaxEntries - 2; ++i)
-        many.append(QString::number(i));
-    QCOMPARE(list.appendAll(many), ListBox::MaxEntries - 2);
-    QCOMPARE(list.appendAll({"x", "y", "z"}), 2);
-    QVERIFY(list.isFull());
-    QVERIFY(!list.append("w"));
-    QCOMPARE(list.count(), ListBox::MaxEntries);
-    QCOMPARE(list.entryAt(ListBox::MaxEntries - 1), QString("y"));
-    QCOMPARE(list.findIgnoringCase("Y"), ListBox::MaxEntries - 1);
-    QCOMPARE(list.findIgnoringCase("z"), -1);
-}
 
 QTEST_MAIN(TestListBox)
 #include "tst_listbox.moc"

@@ -1,174 +1,127 @@
 #include "host/CommonDialog.h"
 #include "host/QtHost.h"
+#include "support/RealHost.h"
+#include "support/TestCommon.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
-
-using namespace quibbler;
-
-namespace {
-
-// Answers the next modal dialog once it is up, from inside its own event loop.
-void whenDialogShows(std::function<void(QWidget*)> answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(0);
-}
-
-} // namespace
+// Every dialog is answered, and so closed, before anything about it is checked:
+// a failed check then cannot leave it waiting for the test's time-out.
+const struct MessageRow {
+    const char* tag;
+    Buttons buttons;
+    std::optional<QString> title;
+    QMessageBox::StandardButton click;
+    Answer answer;
+    QString shown; // "title|text|buttons"
+} kMessages[] = {
+    {"Yes, with a title", Buttons::YesNo, "Quit?", QMessageBox::Yes, Answer::Yes,
+     "Quit?|Sure?|No Yes"},
+    {"No, the program's title",
+     Buttons::YesNo,
+     {},
+     QMessageBox::No,
+     Answer::No,
+     "Quibbler|Sure?|No Yes"},
+    {"OK, an empty title", Buttons::Ok, "", QMessageBox::Ok, Answer::Ok, "|Sure?|OK"},
+};
 
 class TestQtHost : public QObject {
     Q_OBJECT
-private slots:
-    void messageBox();
-    void inputBox();
-    void saveDialog();
-    void openDialogCancel();
-    void nameFilters_data();
-    void nameFilters();
-    void dataFolder();
-
-private:
     QTemporaryDir m_dir;
+    QtHost m_host{m_dir.path()};
+
+private slots:
+    void messageBox_data() { addRows(kMessages); }
+    void messageBox()
+    {
+        const MessageRow& row = rowOf(kMessages);
+        QString shown;
+        whenDialogShows([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (!box)
+                return void(dialog->close());
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons())
+                buttons.append(button->text().remove('&'));
+            buttons.sort();
+            shown = box->windowTitle() + '|' + box->text() + '|' + buttons.join(' ');
+            if (QAbstractButton* button = box->button(row.click))
+                button->click();
+            else
+                box->close();
+        });
+        QCOMPARE(m_host.msgBox("Sure?", row.buttons, row.title), row.answer);
+        QCOMPARE(shown, row.shown);
+    }
+
+    void inputBox()
+    {
+        QStringList defaults;
+        const auto answer = [&](bool accept) {
+            whenDialogShows([&defaults, accept](QWidget* dialog) {
+                auto* input = qobject_cast<QInputDialog*>(dialog);
+                if (!input)
+                    return void(dialog->close());
+                defaults.append(input->textValue());
+                input->setTextValue("12 words");
+                accept ? input->accept() : input->reject();
+            });
+        };
+        answer(true);
+        QCOMPARE(m_host.inputBox("How many words?", "Words", "7"), QString("12 words"));
+        answer(false);
+        QCOMPARE(m_host.inputBox("Letter?", "Find", {}), QString());
+        QCOMPARE(defaults, (QStringList{"7", ""}));
+    }
+
+    void fileDialogs()
+    {
+        QStringList shown;
+        whenDialogShows([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            if (!files || !name)
+                return void(dialog->close());
+            shown << files->windowTitle() << files->nameFilters()
+                  << files->directory().absolutePath() << name->text();
+            name->setText("mywords");
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        const QString folder = QDir(m_dir.path()).absolutePath();
+        const QString chosen = m_host.saveFileDialog(
+            {"Save text file...", kTextFileFilter, "qblvocab.txt", folder, kHideReadOnly});
+        QCOMPARE(shown,
+                 (QStringList{"Save text file...", "Text Files (*.txt)", folder, "qblvocab.txt"}));
+        // The filter's extension is added to a bare name.
+        QCOMPARE(chosen, QDir(folder).filePath("mywords.txt"));
+
+        whenDialogShows([](QWidget* dialog) { dialog->close(); });
+        QCOMPARE(m_host.openFileDialog({"Load text file...", kTextFileFilter, {}, folder, 0}),
+                 QString());
+    }
+
+    void nameFilters()
+    {
+        QCOMPARE(qtNameFilters("Text|*.txt|All|*.*"), (QStringList{"Text (*.txt)", "All (*.*)"}));
+        QCOMPARE(qtNameFilters("Lists|*.txt;*.lst"), QStringList{"Lists (*.txt *.lst)"});
+        QCOMPARE(qtNameFilters(""), QStringList{"All Files (*)"});
+    }
+
+    void dataFolder()
+    {
+        const QString fallback = m_dir.filePath("user/data");
+        QCOMPARE(chooseDataFolder(m_dir.path(), fallback), m_dir.path());
+
+        // A program folder where no file can be created gives way to the user's folder.
+        writeFile(m_dir.filePath("blocker"), {});
+        QCOMPARE(chooseDataFolder(m_dir.filePath("blocker/bin"), fallback), fallback);
+        QVERIFY(QFileInfo(fallback).isDir());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
+    }
 };
-
-void TestQtHost::messageBox()
-{
-    QtHost host(m_dir.path());
-    QString title;
-    QString text;
-    QStringList buttons;
-    whenDialogShows([&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton* button : box->buttons())
-            buttons.append(button->text().remove('&'));
-        box->button(QMessageBox::Yes)->click();
-    });
-    QCOMPARE(host.msgBox("Are you sure?", Buttons::YesNo, QString("Quit?")), Answer::Yes);
-    QCOMPARE(title, QString("Quit?"));
-    QCOMPARE(text, QString("Are you sure?"));
-    buttons.sort();
-    QCOMPARE(buttons, (QStringList{"No", "Yes"}));
-
-    whenDialogShows([&](QWidget* dialog) {
-        title = dialog->windowTitle();
-        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::No)->click();
-    });
-    QCOMPARE(host.msgBox("Really?", Buttons::YesNo, std::nullopt), Answer::No);
-    QCOMPARE(title, QString("Quibbler"));
-
-    whenDialogShows([&](QWidget* dialog) {
-        title = dialog->windowTitle();
-        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
-    });
-    QCOMPARE(host.msgBox("Done", Buttons::Ok, QString()), Answer::Ok);
-    QCOMPARE(title, QString());
-}
-
-void TestQtHost::inputBox()
-{
-    QtHost host(m_dir.path());
-    whenDialogShows([](QWidget* dialog) {
-        auto* input = qobject_cast<QInputDialog*>(dialog);
-        QVERIFY(input);
-        QCOMPARE(input->textValue(), QString("7"));
-        input->setTextValue("12 words");
-        input->accept();
-    });
-    QCOMPARE(host.inputBox("How many words?", "Words", "7"), QString("12 words"));
-
-    whenDialogShows([](QWidget* dialog) {
-        qobject_cast<QInputDialog*>(dialog)->setTextValue("typed");
-        qobject_cast<QInputDialog*>(dialog)->reject();
-    });
-    QCOMPARE(host.inputBox("Letter?", "Find", {}), QString());
-}
-
-void TestQtHost::saveDialog()
-{
-    QtHost host(m_dir.path());
-    QString title;
-    QStringList filters;
-    QString folder;
-    whenDialogShows([&](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        QVERIFY(files);
-        title = files->windowTitle();
-        filters = files->nameFilters();
-        folder = files->directory().absolutePath();
-        auto* name = files->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        QCOMPARE(name->text(), QString("qblvocab.txt"));
-        name->setText("mywords");
-        QMetaObject::invokeMethod(files, "accept");
-    });
-    const QString chosen = host.saveFileDialog(
-        {"Save text file...", kTextFileFilter, "qblvocab.txt", m_dir.path(), kHideReadOnly});
-    QCOMPARE(title, QString("Save text file..."));
-    QCOMPARE(filters, QStringList{"Text Files (*.txt)"});
-    QCOMPARE(folder, QDir(m_dir.path()).absolutePath());
-    QCOMPARE(chosen, QDir(m_dir.path()).absoluteFilePath("mywords.txt"));
-}
-
-void TestQtHost::openDialogCancel()
-{
-    QtHost host(m_dir.path());
-    whenDialogShows([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    QCOMPARE(host.openFileDialog({"Load text file...", kTextFileFilter, {}, m_dir.path(), 0}),
-             QString());
-}
-
-void TestQtHost::nameFilters_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("qt");
-    QTest::newRow("text files") << kTextFileFilter << QStringList{"Text Files (*.txt)"};
-    QTest::newRow("two pairs") << "Text|*.txt|All|*.*" << QStringList{"Text (*.txt)", "All (*.*)"};
-    QTest::newRow("several patterns") << "Lists|*.txt;*.lst" << QStringList{"Lists (*.txt *.lst)"};
-    QTest::newRow("empty") << "" << QStringList{"All Files (*)"};
-}
-
-void TestQtHost::nameFilters()
-{
-    QFETCH(QString, filter);
-    QFETCH(QStringList, qt);
-    QCOMPARE(qtNameFilters(filter), qt);
-}
-
-void TestQtHost::dataFolder()
-{
-    const QString fallback = m_dir.filePath("user/data");
-    QCOMPARE(chooseDataFolder(m_dir.path(), fallback), m_dir.path());
-
-    // A program folder where no file can be created gives way to the user's folder.
-    QFile blocker(m_dir.filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QCOMPARE(chooseDataFolder(m_dir.filePath("blocker/bin"), fallback), fallback);
-    QVERIFY(QFileInfo(fallback).isDir());
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
-}
 
 QTEST_MAIN(TestQtHost)
 #include "tst_qthost.moc"

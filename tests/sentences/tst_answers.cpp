@@ -1,327 +1,261 @@
-#include "host/ListBox.h"
-#include "host/LongText.h"
-#include "sentences/OptionsWindow.h"
 #include "sentences/TextLimits.h"
-#include "support/TestApp.h"
-#include "vocabulary/MainWindow.h"
-#include "vocabulary/WorkingScreen.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSet>
-#include <QTest>
-
-using namespace quibbler;
-using namespace quibbler::test;
-
-namespace {
-
-// Asks for an answer as the user does: the count into "Number of Words", then Enter.
-QString ask(TestApp& app, const QString& count)
-{
-    enterText(app.main().txtw, count);
-    return boxText(*app.main().txts);
-}
+#include "sentences/WordPick.h"
+#include "support/TestCommon.h"
 
 const QString kImpossible = "I'm sorry, that's impossible";
 
-} // namespace
+// clang-format off
+const struct CountRow {
+    const char* tag; QString typed; double draw; QString shown; int words;
+} kCounts[] = {
+    {"r", "r", 0.5365, "537", 537}, {"Rs", "Rs", 0.0, "1", 1}, {"rm", "rm", 0.999, "400", 400},
+    {"rl", "rl", 0.9999, "9999", 9999}, {"RL upper", "RL", 0.5, "5000", 5000},
+    {"fraction cut down", "2.9", 0.5, "2.9", 2}, {"number and text", "3 words", 0.5, "3 words", 3},
+    {"negative", "-4", 0.5, "-4", 0}, {"below one", "0.5", 0.5, "0.5", 0},
+    // Impossible counts: the box is emptied.
+    {"zero", "0", 0.5, "", -1}, {"empty", "", 0.5, "", -1}, {"not a number", "abc", 0.5, "", -1},
+    {"r with a blank", "r ", 0.5, "", -1},
+};
+
+const struct CaseRow {
+    const char* tag; const char* rule; bool capitals; QString answer;
+} kCases[] = {
+    {"normal", "optnorm", false, "Dog paris mcdonald."},
+    {"normal, capitals", "optnorm", true, "Dog Paris Mcdonald."},
+    {"lower, capitals", "optlcase", true, "dog paris mcdonald."},
+    {"upper", "optucase", false, "DOG PARIS MCDONALD."},
+};
+
+const struct FilterRow { const char* tag; QString letter, length, answer; } kFilters[] = {
+    {"letter", "b", "", "Bat bee bat!"},
+    {"length", "", "4", "Bird Bird Bird!"},
+    // A length that is no number draws from the cache without rebuilding it:
+    // after start-up that holds one blank.
+    {"length not a number", "", "x", "     !"},
+    {"nobody fits", "q", "", ""},
+};
+
+// The cache starts with its first entry selected.
+const QStringList kBirds{"Bird", "bat", "cat"};
+const struct PickRow {
+    const char* tag; QStringList words, cache; QString letter, length; QStringList after;
+    bool rebuilt;
+} kPicks[] = {
+    {"no filters: untouched", kBirds, {"zzz"}, "", "", {"zzz"}, false},
+    {"letter ignores case", kBirds, {" "}, "b", "", {"Bird", "bat"}, true},
+    {"stale test has case", kBirds, {"bat"}, "B", "", {"Bird", "bat"}, true},
+    {"last draw still fits", kBirds, {"Bird"}, "B", "", {"Bird"}, false},
+    {"length", {"cat", "bird", "ox"}, {" "}, "", "3", {"cat"}, true},
+    {"both filters", {"cat", "cow", "crow", "dog"}, {" "}, "c", "3", {"cat", "cow"}, true},
+    {"length not a number", kBirds, {" "}, "", "x", {}, true},
+    {"letter nobody has", kBirds, {" "}, "q", "", {}, true},
+    {"start-up blank fits length 1", kBirds, {" "}, "", "1", {" "}, false},
+    {"start-up blank fits letter blank", kBirds, {" "}, " ", "", {" "}, false},
+    {"nothing drawn yet", kBirds, {}, "c", "", {"cat"}, true},
+};
+// clang-format on
 
 class TestAnswers : public QObject {
     Q_OBJECT
 private slots:
-    void count_data();
-    void count();
-    void exactRegularAnswer();
-    void regularProperties();
-    void caseAndCapitals_data();
-    void caseAndCapitals();
-    void capitalizeLeavesTheSelection_data();
-    void capitalizeLeavesTheSelection();
-    void filters_data();
-    void filters();
-    void nothingWithoutWords();
-    void copyKey();
-    void userStopsALongAnswer_data();
-    void userStopsALongAnswer();
-    void answerStopsAtTheWordLimit();
-    void longAnswersKeepTheirText();
-};
-
-void TestAnswers::count_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("draw"); // the first random number
-    QTest::addColumn<QString>("shown"); // "Number of Words" afterwards
-    QTest::addColumn<int>("words");
-    QTest::addColumn<bool>("impossible");
-
-    QTest::newRow("r") << "r" << 0.5365 << "537" << 537 << false;
-    QTest::newRow("Rs") << "Rs" << 0.0 << "1" << 1 << false;
-    QTest::newRow("rm") << "rm" << 0.999 << "400" << 400 << false;
-    QTest::newRow("rl") << "rl" << 0.9999 << "9999" << 9999 << false;
-    QTest::newRow("RL upper") << "RL" << 0.5 << "5000" << 5000 << false;
-    QTest::newRow("fraction cut down") << "2.9" << 0.5 << "2.9" << 2 << false;
-    QTest::newRow("number and text") << "3 words" << 0.5 << "3 words" << 3 << false;
-    QTest::newRow("negative") << "-4" << 0.5 << "-4" << 0 << false;
-    QTest::newRow("below one") << "0.5" << 0.5 << "0.5" << 0 << false;
-    QTest::newRow("zero") << "0" << 0.5 << "" << 0 << true;
-    QTest::newRow("empty") << "" << 0.5 << "" << 0 << true;
-    QTest::newRow("not a number") << "abc" << 0.5 << "" << 0 << true;
-    QTest::newRow("r with a blank") << "r " << 0.5 << "" << 0 << true;
-}
-
-void TestAnswers::count()
-{
-    QFETCH(QString, typed);
-    QFETCH(double, draw);
-    QFETCH(QString, shown);
-    QFETCH(int, words);
-    QFETCH(bool, impossible);
-
-    TestApp app({"dog", "cat"});
-    app.host.rnd.script = {draw};
-    const QString answer = ask(app, typed);
-
-    QCOMPARE(app.main().txtw->text(), shown);
-    QCOMPARE(app.host.messageTexts(), impossible ? QStringList{kImpossible} : QStringList{});
-    if (impossible)
-        QCOMPARE(app.host.messages.first().title, QString("Quibbler"));
-    if (words == 0) {
-        QCOMPARE(answer, QString());
-    } else {
-        QCOMPARE(answer.count(' ') + 1, words);
-        QVERIFY(QString(".!?").contains(answer.back()));
+    void count_data() { addRows(kCounts); }
+    void count()
+    {
+        const auto& [tag, typed, draw, shown, words] = rowOf(kCounts);
+        TestApp app({"dog", "cat"});
+        app.host.rnd.script = {draw};
+        const QString answer = ask(app, typed);
+        QCOMPARE(app.main().txtw->text(), shown);
+        QCOMPARE(app.host.messageTexts(), words < 0 ? QStringList{kImpossible} : QStringList());
+        QVERIFY(words >= 0 || app.host.messages.first().title == "Quibbler");
+        QCOMPARE(answer.isEmpty() ? 0 : answer.count(' ') + 1, std::max(words, 0));
+        QVERIFY(words <= 0 || QString(".!?").contains(answer.back()));
+        QVERIFY(app.main().isVisible() && !app.forms.frmwork().isVisible());
     }
-    QVERIFY(app.main().isVisible());
-    QVERIFY(!app.forms.frmwork().isVisible());
-}
 
-void TestAnswers::exactRegularAnswer()
-{
-    TestApp app({"dog", "cat"});
-    app.host.clock = QTime(13, 45, 30);
-    app.host.rnd.script = {0.6, 0.1, 0.7, 0.9};
-    int yields = 0;
-    app.host.onYield = [&] {
-        QVERIFY(app.forms.frmwork().isVisible());
-        QVERIFY(!app.main().isVisible());
-        ++yields;
-    };
-    QCOMPARE(ask(app, "3"), QString("Cat dog cat?"));
-    QCOMPARE(yields, 3);
-    QCOMPARE(app.main().lstw->selectedPos(), 1);
-    QCOMPARE(app.main().curword, QString("cat"));
-    // Reseeded from the second, then from second * hour - minute.
-    QCOMPARE(app.host.rnd.reseeds.mid(2), (QStringList{"30", "345"}));
-}
+    void exactRegularAnswer()
+    {
+        TestApp app({"dog", "cat"});
+        app.host.clock = QTime(13, 45, 30);
+        app.host.rnd.script = {0.6, 0.1, 0.7, 0.9};
+        int yields = 0;
+        app.host.onYield
+            = [&] { yields += app.forms.frmwork().isVisible() && !app.main().isVisible(); };
+        QCOMPARE(ask(app, "3"), QString("Cat dog cat?"));
+        QCOMPARE(yields, 3);
+        QCOMPARE(app.main().lstw->selectedPos(), 1);
+        QCOMPARE(app.main().curword, QString("cat"));
+        // Reseeded from the second, then from second * hour - minute.
+        QCOMPARE(app.host.rnd.reseeds.mid(2), (QStringList{"30", "345"}));
+    }
 
-void TestAnswers::regularProperties()
-{
-    const QStringList words{"dog", "Cat", "New York", "emu"};
-    TestApp app(words);
-    QSet<QChar> marks;
-    QSet<QString> seen;
-    for (int i = 0; i < 300; ++i) {
-        app.host.clock = QTime(i % 24, i % 60, (i * 7) % 60);
-        const QString answer = ask(app, "6");
-        marks.insert(answer.back());
-        QVERIFY(answer.front().isUpper());
-        const QString body = answer.chopped(1);
-        QVERIFY2(!body.endsWith(' ') && !body.contains("  "), qPrintable(answer));
-        // "New York" comes out as two words of text.
-        QString rest = body.toLower();
-        for (const QString& word : words)
-            rest.replace(word.toLower(), "");
-        QVERIFY2(rest.trimmed().remove(' ').isEmpty(), qPrintable(answer));
-        for (const QString& word : words) {
-            if (body.contains(word, Qt::CaseInsensitive))
-                seen.insert(word);
+    void regularProperties()
+    {
+        const QStringList words{"dog", "Cat", "New York", "emu"};
+        TestApp app(words);
+        QSet<QChar> marks;
+        QSet<QString> seen;
+        for (int i = 0; i < 300; ++i) {
+            app.host.clock = QTime(i % 24, i % 60, (i * 7) % 60);
+            const QString answer = ask(app, "6");
+            marks.insert(answer.back());
+            const QString body = answer.chopped(1);
+            QVERIFY2(answer.front().isUpper() && !body.endsWith(' ') && !body.contains("  "),
+                     qPrintable(answer));
+            // "New York" comes out as two words of text.
+            QString rest = body.toLower();
+            for (const QString& word : words) {
+                rest.replace(word.toLower(), "");
+                if (body.contains(word, Qt::CaseInsensitive))
+                    seen.insert(word);
+            }
+            QVERIFY2(rest.trimmed().remove(' ').isEmpty(), qPrintable(answer));
+        }
+        QCOMPARE(marks, (QSet<QChar>{'.', '!', '?'}));
+        QCOMPARE(seen.size(), words.size());
+    }
+
+    void caseAndCapitals_data() { addRows(kCases); }
+    void caseAndCapitals()
+    {
+        const auto& [tag, rule, capitals, answer] = rowOf(kCases);
+        TestApp app({"dog", "paris", "mcdonald"}, {"Rome", "Paris", "McDonald"});
+        app.options().findChild<QRadioButton*>(rule)->setChecked(true);
+        app.options().chkc->setChecked(capitals);
+        app.host.rnd.script = {0.1, 0.5, 0.9, 0.0};
+        QCOMPARE(ask(app, "3"), answer);
+        // The proper nouns stay selected where the last look-up stopped.
+        QCOMPARE(app.main().lstproper->selectedPos(), capitals ? 2 : 0);
+        QVERIFY(!app.main().found);
+    }
+
+    void filters_data() { addRows(kFilters); }
+    void filters()
+    {
+        const auto& [tag, letter, length, answer] = rowOf(kFilters);
+        TestApp app({"bat", "Bird", "cat", "bee"});
+        app.options().txtword->setText(letter);
+        app.options().txtwl->setText(length);
+        app.host.rnd.script = {0.0, 0.9, 0.0, 0.5};
+        QCOMPARE(ask(app, "3"), answer);
+    }
+
+    void nothingWithoutWords()
+    {
+        TestApp app;
+        app.main().txts->setPlainText("earlier");
+        QCOMPARE(ask(app, "5"), QString("earlier"));
+        QVERIFY(app.host.messages.isEmpty() && !app.forms.frmworkLoaded());
+    }
+
+    void userStopsALongAnswer()
+    {
+        for (bool byClosing : {false, true}) {
+            TestApp app({"dog", "cat"});
+            int yields = 0;
+            app.host.onYield = [&] {
+                WorkingScreen& work = app.forms.frmwork();
+                if (++yields == 3)
+                    byClosing ? void(work.close()) : QTest::keyClick(&work, Qt::Key_Escape);
+            };
+            // Two words were built before the third turn; the answer ends as usual.
+            const QString answer = ask(app, "1000000");
+            QCOMPARE(answer.count(' '), 1);
+            QVERIFY(QString(".!?").contains(answer.back()));
+            QVERIFY(app.main().isVisible() && !app.forms.frmwork().isVisible());
+            QVERIFY(app.host.messages.isEmpty());
+            // The next answer is not stopped by the last one's request.
+            app.host.onYield = [] {};
+            QCOMPARE(ask(app, "5").count(' '), 4);
         }
     }
-    QCOMPARE(marks, (QSet<QChar>{'.', '!', '?'}));
-    QCOMPARE(seen.size(), words.size());
-}
 
-void TestAnswers::caseAndCapitals_data()
-{
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<bool>("capitals");
-    QTest::addColumn<QString>("answer");
+    void answerStopsAtTheWordLimit()
+    {
+        TestApp app({"dog", "cat"});
+        app.forms.wordLimit = 50;
+        QCOMPARE(ask(app, "1e12").count(' '), 49);
+        app.options().cbopersonal->setCurrentIndex(3);
+        app.options().txtpattern->setText(QString(80, 'd'));
+        QCOMPARE(ask(app, "1").count(' '), 50);
+        QCOMPARE(app.host.messageTexts(), (QStringList{kMaxWordsMessage, kMaxWordsMessage}));
+    }
 
-    QTest::newRow("normal") << "optnorm" << false << "Dog paris mcdonald.";
-    QTest::newRow("normal, capitals") << "optnorm" << true << "Dog Paris Mcdonald.";
-    QTest::newRow("lower, capitals") << "optlcase" << true << "dog paris mcdonald.";
-    QTest::newRow("upper") << "optucase" << false << "DOG PARIS MCDONALD.";
-}
+    // The options window: a modal dialog whose controls keep their values.
+    void optionsOpenModalAndKeepValues()
+    {
+        for (const char* how : {"button", "menu", "title bar"}) {
+            TestApp app;
+            OptionsWindow& options = app.options();
+            bool wasModal = false;
+            QTimer::singleShot(0, &options, [&] {
+                wasModal = QApplication::activeModalWidget() == &options;
+                QTest::keyClicks(options.txtword, "qz");
+                QTest::keyClicks(options.txtwl, "123");
+                options.optucase->setChecked(true);
+                options.Check1->setChecked(false);
+                options.txtdelim->setText("-");
+                how == QByteArray("title bar") ? void(options.close())
+                                               : QTest::mouseClick(options.cmdok, Qt::LeftButton);
+            });
+            how == QByteArray("menu") ? app.main().mnuoptions->trigger()
+                                      : QTest::mouseClick(app.main().cmdopt, Qt::LeftButton);
+            QVERIFY(wasModal && !options.isVisible());
+            QCOMPARE(&app.forms.frmoptions(), &options);
+            // The letter box takes one character, the length box two.
+            QCOMPARE(options.txtword->text() + options.txtwl->text(), QString("q12"));
+            QVERIFY(options.optucase->isChecked() && !options.Check1->isChecked());
+            // Learning reads the edited delimiters.
+            enterText(app.main().txtl, "a-b c");
+            QCOMPARE(app.main().lstw->entries(), (QStringList{"a", "b c"}));
+        }
+    }
 
-void TestAnswers::caseAndCapitals()
-{
-    QFETCH(QString, rule);
-    QFETCH(bool, capitals);
-    QFETCH(QString, answer);
+    void onlyCustomEnablesThePattern()
+    {
+        TestApp app;
+        OptionsWindow& options = app.options();
+        options.cbopersonal->setCurrentIndex(3);
+        QVERIFY(options.txtpattern->isEnabled());
+        options.txtpattern->setText("abc");
+        for (int other : {2, 1, 0}) {
+            options.cbopersonal->setCurrentIndex(other);
+            QVERIFY(!options.txtpattern->isEnabled());
+        }
+        QCOMPARE(options.txtpattern->text(), QString("abc"));
+    }
 
-    TestApp app({"dog", "paris", "mcdonald"}, {"Rome", "Paris", "McDonald"});
-    app.options().findChild<QRadioButton*>(rule)->setChecked(true);
-    app.options().chkc->setChecked(capitals);
-    app.host.rnd.script = {0.1, 0.5, 0.9, 0.0};
-    QCOMPARE(ask(app, "3"), answer);
-    // The proper nouns stay selected where the last look-up stopped.
-    QCOMPARE(app.main().lstproper->selectedPos(), capitals ? 2 : 0);
-}
+    void wordPick_data() { addRows(kPicks); }
+    void wordPick()
+    {
+        const auto& [tag, words, cache, letter, length, after, rebuilt] = rowOf(kPicks);
+        ListBox lstw, lstsw;
+        lstw.appendAll(words);
+        lstw.setSelectedPos(0);
+        lstsw.appendAll(cache);
+        lstsw.setSelectedPos(0);
+        quibbler::wordPick(lstw, lstsw, letter, length);
+        QCOMPARE(lstsw.entries(), after);
+        // A rebuild walks the words to their end and leaves nothing drawn.
+        QCOMPARE(lstw.selectedPos(), rebuilt ? words.size() - 1 : 0);
+        QCOMPARE(lstsw.selectedPos(), rebuilt || after.isEmpty() ? -1 : 0);
+    }
 
-void TestAnswers::capitalizeLeavesTheSelection_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("selected");
-    const auto row
-        = [](const char* tag, const QStringList& names, const QString& word, const QString& after,
-             int selected) { QTest::newRow(tag) << names << word << after << selected; };
-    row("match", {"Rome", "Paris"}, "paris", "Paris", 1);
-    row("already capital", {"Rome", "Paris"}, "PARIS", "PARIS", 1);
-    row("only the first letter", {"McDonald"}, "mcdonald", "Mcdonald", 0);
-    row("no match", {"Rome", "Paris"}, "dog", "dog", 1);
-    row("no proper nouns", {}, "dog", "dog", -1);
-}
-
-void TestAnswers::capitalizeLeavesTheSelection()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QString, word);
-    QFETCH(QString, after);
-    QFETCH(int, selected);
-    TestApp app({}, names);
-    MainWindow& main = app.main();
-    main.curword = word;
-    main.Capitalize();
-    QCOMPARE(main.curword, after);
-    QCOMPARE(main.lstproper->selectedPos(), selected);
-    QVERIFY(!main.found);
-}
-
-void TestAnswers::filters_data()
-{
-    QTest::addColumn<QString>("letter");
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("answer");
-
-    const auto row
-        = [](const char* tag, const QString& letter, const QString& length, const QString& answer) {
-              QTest::newRow(tag) << letter << length << answer;
-          };
-    row("letter", "b", "", "Bat bee bat!");
-    row("length", "", "4", "Bird Bird Bird!");
-    // A length that is no number draws from the cache without rebuilding it:
-    // after start-up that holds one blank.
-    row("length not a number", "", "x", "     !");
-    row("nobody fits", "q", "", "");
-}
-
-void TestAnswers::filters()
-{
-    QFETCH(QString, letter);
-    QFETCH(QString, length);
-    QFETCH(QString, answer);
-
-    TestApp app({"bat", "Bird", "cat", "bee"});
-    app.options().txtword->setText(letter);
-    app.options().txtwl->setText(length);
-    app.host.rnd.script = {0.0, 0.9, 0.0, 0.5};
-    QCOMPARE(ask(app, "3"), answer);
-}
-
-void TestAnswers::nothingWithoutWords()
-{
-    TestApp app;
-    app.main().txts->setPlainText("earlier");
-    QCOMPARE(ask(app, "5"), QString("earlier"));
-    QVERIFY(app.host.messages.isEmpty());
-    QVERIFY(!app.forms.frmworkLoaded());
-}
-
-void TestAnswers::copyKey()
-{
-    TestApp app;
-    QPlainTextEdit* txts = app.main().txts;
-    txts->setPlainText("Cat dog cat!");
-    QTextCursor cursor = txts->textCursor();
-    cursor.setPosition(4);
-    cursor.setPosition(7, QTextCursor::KeepAnchor);
-    txts->setTextCursor(cursor);
-
-    QTest::keyClick(txts, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(app.host.clipboard, QString());
-    QTest::keyClick(txts, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(app.host.clipboard, QString("dog"));
-    QCOMPARE(txts->toPlainText(), QString("Cat dog cat!"));
-}
-
-void TestAnswers::userStopsALongAnswer_data()
-{
-    QTest::addColumn<bool>("byClosing");
-    QTest::newRow("Escape") << false;
-    QTest::newRow("closing the working screen") << true;
-}
-
-void TestAnswers::userStopsALongAnswer()
-{
-    QFETCH(bool, byClosing);
-    TestApp app({"dog", "cat"});
-    int yields = 0;
-    app.host.onYield = [&] {
-        WorkingScreen& work = app.forms.frmwork();
-        if (++yields == 3)
-            byClosing ? void(work.close()) : QTest::keyClick(&work, Qt::Key_Escape);
-    };
-    const QString answer = ask(app, "1000000");
-    // Two words were built before the third turn; the answer ends as usual.
-    QCOMPARE(answer.count(' '), 1);
-    QVERIFY(QString(".!?").contains(answer.back()));
-    QVERIFY(app.main().isVisible());
-    QVERIFY(!app.forms.frmwork().isVisible());
-    QVERIFY(app.host.messages.isEmpty());
-
-    // The next answer is not stopped by the last one's request.
-    app.host.onYield = nullptr;
-    QCOMPARE(ask(app, "5").count(' '), 4);
-}
-
-void TestAnswers::answerStopsAtTheWordLimit()
-{
-    TestApp app({"dog", "cat"});
-    app.forms.wordLimit = 50;
-    QCOMPARE(ask(app, "1e12").count(' '), 49);
-    QCOMPARE(app.host.messageTexts(), QStringList{kMaxWordsMessage});
-    app.host.messages.clear();
-    app.options().cbopersonal->setCurrentIndex(3);
-    app.options().txtpattern->setText(QString(80, 'd'));
-    QCOMPARE(ask(app, "1").count(' '), 50);
-    QCOMPARE(app.host.messageTexts(), QStringList{kMaxWordsMessage});
-}
-
-void TestAnswers::longAnswersKeepTheirText()
-{
-    TestApp app({"elephant", "hippopotamus"});
-    const QString answer = ask(app, "3000");
-    QCOMPARE(answer.count(' '), 2999);
-    QPlainTextEdit* txts = app.main().txts;
-    // Shown in several paragraphs of the same length as the answer.
-    QVERIFY(txts->blockCount() > 10);
-    QCOMPARE(txts->toPlainText().size(), answer.size());
-    QCOMPARE(txts->toPlainText().replace('\n', ' '), answer);
-
-    QTextCursor cursor = txts->textCursor();
-    cursor.setPosition(1000);
-    cursor.setPosition(9000, QTextCursor::KeepAnchor);
-    txts->setTextCursor(cursor);
-    QTest::keyClick(txts, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(app.host.clipboard, answer.mid(1000, 8000));
-}
+    void cacheIsKeptWhileTheLastDrawStillFits()
+    {
+        ListBox lstw, lstsw;
+        lstw.appendAll({"Bird", "bat", "cat"});
+        quibbler::wordPick(lstw, lstsw, "b", "");
+        lstsw.setSelectedPos(1); // "bat" was drawn
+        lstw.append("bee");
+        quibbler::wordPick(lstw, lstsw, "b", "");
+        QCOMPARE(lstsw.entries(), (QStringList{"Bird", "bat"}));
+        // Right after a rebuild nothing is selected, so the next call rebuilds again.
+        lstsw.setSelectedPos(-1);
+        quibbler::wordPick(lstw, lstsw, "b", "");
+        QCOMPARE(lstsw.entries(), (QStringList{"Bird", "bat", "bee"}));
+    }
+};
 
 QTEST_MAIN(TestAnswers)
 #include "tst_answers.moc"

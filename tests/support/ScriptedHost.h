@@ -4,7 +4,6 @@
 #include "host/RandomSource.h"
 
 #include <QList>
-#include <QMetaType>
 #include <QStringList>
 
 #include <functional>
@@ -14,9 +13,17 @@ namespace quibbler::test {
 // Random numbers from a script, then from a seeded generator; records reseeds.
 class ScriptedRandom : public RandomSource {
 public:
-    double next() override;
-    void seed(double value) override;
-    void seedFromClock() override;
+    double next() override { return script.isEmpty() ? m_fallback.next() : script.takeFirst(); }
+    void seed(double value) override
+    {
+        reseeds.append(QString::number(value));
+        m_fallback.seed(value);
+    }
+    void seedFromClock() override
+    {
+        reseeds.append(QStringLiteral("clock"));
+        m_fallback.seed(4242);
+    }
 
     QList<double> script; // returned first, in order
     QStringList reseeds; // "1000", "clock", ... in order
@@ -27,7 +34,7 @@ private:
 
 struct ShownMessage {
     QString text;
-    QString title; // the title bar's text
+    QString title;
     Buttons buttons;
 };
 
@@ -35,56 +42,77 @@ struct ShownMessage {
 // records everything the program showed.
 class ScriptedHost : public Host {
 public:
-    explicit ScriptedHost(QString programFolder);
+    explicit ScriptedHost(QString folder) : m_folder(std::move(folder)) { }
 
-    Answer msgBox(const QString& prompt, Buttons buttons,
-                  const std::optional<QString>& title) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
-    QString openFileDialog(const FileDialogRequest& request) override;
-    QString saveFileDialog(const FileDialogRequest& request) override;
-    std::optional<QFont> fontDialog(const QFont& initial) override;
-    std::optional<QColor> colorDialog(const QColor& initial) override;
-    void setClipboardText(const QString& text) override;
-    void yield() override;
-    QTime timeOfDay() override;
-    QString programFolder() override;
-    void endProgram() override;
-    RandomSource& random() override;
+    Answer msgBox(const QString& text, Buttons buttons,
+                  const std::optional<QString>& title) override
+    {
+        messages.append({text, title.value_or(applicationTitle()), buttons});
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        unansweredQuestions += answers.isEmpty();
+        return answers.isEmpty() ? Answer::No : answers.takeFirst();
+    }
+    QString inputBox(const QString& prompt, const QString& title, const QString& text) override
+    {
+        inputPrompts.append({prompt, title, text});
+        // A prompt the test did not expect could be asked again forever.
+        if (inputs.isEmpty())
+            qFatal("unexpected input box: %s", qPrintable(prompt));
+        return inputs.takeFirst();
+    }
+    QString openFileDialog(const FileDialogRequest& r) override { return take(openPaths, r); }
+    QString saveFileDialog(const FileDialogRequest& r) override { return take(savePaths, r, true); }
+    std::optional<QFont> fontDialog(const QFont&) override { return take(fonts); }
+    std::optional<QColor> colorDialog(const QColor&) override { return take(colors); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    void yield() override { onYield(); }
+    QTime timeOfDay() override { return clock; }
+    QString programFolder() override { return m_folder; }
+    void endProgram() override { ended = true; }
+    RandomSource& random() override { return rnd; }
 
-    // Answers to Yes/No questions in order; a question with none left gets No
-    // and is counted in unansweredQuestions.
+    // Answers in order. With none left a question gets No (and is counted),
+    // an input box ends the run, a dialog is cancelled ("" cancels it too).
     QList<Answer> answers;
-    // Answers to input boxes in order ("" is Cancel); a box with none left
-    // ends the test run.
     QStringList inputs;
-    // Paths the file dialogs return in order; "" or none left is Cancel.
     QStringList openPaths;
     QStringList savePaths;
     QList<std::optional<QFont>> fonts;
     QList<std::optional<QColor>> colors;
 
     QList<ShownMessage> messages;
+    QList<QStringList> inputPrompts; // prompt, title and default text
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
-    // Every input box shown: prompt, title and default text.
-    QList<QStringList> inputPrompts;
     int unansweredQuestions = 0;
-    int yields = 0;
-    std::function<void()> onYield;
     QString clipboard;
+
+    std::function<void()> onYield = [] {};
     QTime clock{12, 0, 0};
     bool ended = false;
     ScriptedRandom rnd;
 
-    // The texts of the messages shown, in order.
-    QStringList messageTexts() const;
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const ShownMessage& message : messages)
+            texts.append(message.text);
+        return texts;
+    }
 
 private:
-    QString m_programFolder;
+    template <typename T> static T take(QList<T>& queue)
+    {
+        return queue.isEmpty() ? T() : queue.takeFirst();
+    }
+    QString take(QStringList& paths, const FileDialogRequest& r, bool save = false)
+    {
+        (save ? saveRequests : openRequests).append(r);
+        return take(paths);
+    }
+
+    QString m_folder;
 };
 
 } // namespace quibbler::test
-
-Q_DECLARE_METATYPE(quibbler::Answer)
-Q_DECLARE_METATYPE(quibbler::Buttons)

@@ -1,21 +1,55 @@
 #pragma once
 
 #include "app/Forms.h"
+#include "host/ListBox.h"
 #include "support/ScriptedHost.h"
 
-#include <QByteArray>
-#include <QStringList>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
-
-class QWidget;
-
-namespace quibbler {
-class ListBox;
-class MainWindow;
-class OptionsWindow;
-} // namespace quibbler
+#include <QTest>
 
 namespace quibbler::test {
+
+// The file image of a list, as the program writes it.
+inline QByteArray fileOf(const QStringList& entries)
+{
+    QByteArray bytes;
+    for (const QString& entry : entries)
+        bytes += '"' + entry.toUtf8() + "\"\r\n";
+    return bytes;
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The file's bytes, or "<missing>".
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline QStringList entriesOf(const ListBox* list)
+{
+    return list->entries();
+}
+
+// Puts the text into a text box and presses Enter there, as a user would.
+inline void enterText(QWidget* box, const QString& text)
+{
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+        edit->setPlainText(text);
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+}
 
 // Marks start-up files given as the exact bytes they hold.
 struct RawFiles { };
@@ -24,9 +58,15 @@ struct RawFiles { };
 // temporary folder of its own.
 class TestApp {
 public:
-    // Writes the start-up files (when given) and starts the program.
-    explicit TestApp(const QStringList& words = {}, const QStringList& names = {});
-    TestApp(RawFiles, const QByteArray& wordsFile, const QByteArray& namesFile);
+    explicit TestApp(const QStringList& words = {}, const QStringList& names = {})
+        : TestApp(RawFiles{}, fileOf(words), fileOf(names))
+    { }
+    TestApp(RawFiles, const QByteArray& wordsFile, const QByteArray& namesFile)
+    {
+        writeFile(path("qblvocab.txt"), wordsFile);
+        writeFile(path("qblpn.txt"), namesFile);
+        forms.start();
+    }
 
     MainWindow& main() { return forms.frmcbox(); }
     OptionsWindow& options() { return forms.frmoptions(); }
@@ -36,15 +76,5 @@ public:
     ScriptedHost host{dir.path()};
     Forms forms{host};
 };
-
-// The file image of a list, as the program writes it.
-QByteArray fileOf(const QStringList& entries);
-void writeFile(const QString& path, const QByteArray& bytes);
-QByteArray readFile(const QString& path);
-
-QStringList entriesOf(const ListBox* list);
-
-// Puts the text into a text box and presses Enter there, as a user would.
-void enterText(QWidget* box, const QString& text);
 
 } // namespace quibbler::test

@@ -1,279 +1,197 @@
-#include "host/ListBox.h"
-#include "sentences/OptionsWindow.h"
-#include "support/TestApp.h"
-#include "vocabulary/MainWindow.h"
+#include "support/TestCommon.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
-using namespace quibbler;
-using namespace quibbler::test;
+using Answers = QList<Answer>;
+const Answer Yes = Answer::Yes, No = Answer::No;
+
+// clang-format off
+const struct DeleteRow {
+    const char* tag; int selected; Qt::Key key; Answer answer; QStringList after; bool asked;
+} kDeletes[] = {
+    {"third, yes", 2, Qt::Key_Delete, Yes, {"a", "b", "d", "e"}, true},
+    {"third, no", 2, Qt::Key_Delete, No, {"a", "b", "c", "d", "e"}, true},
+    {"nothing selected", -1, Qt::Key_Delete, Yes, {"a", "b", "c", "d", "e"}, false},
+    {"other key", 2, Qt::Key_Backspace, Yes, {"a", "b", "c", "d", "e"}, false},
+};
+
+// Quitting asks first, then offers to save the words learned.
+const struct QuitRow {
+    const char* tag; bool learned; Answers answers; QString savePath; int questions; bool ended;
+} kQuits[] = {
+    {"no", true, {No}, "", 1, false},
+    {"yes, nothing learned", false, {Yes}, "", 1, true},
+    {"yes, don't save", true, {Yes, No}, "", 2, true},
+    {"yes, save", true, {Yes, Yes}, "saved.txt", 2, true},
+    {"yes, save cancelled", true, {Yes, Yes}, "", 2, true},
+    // Words that could not be saved keep the program open.
+    {"yes, save fails", true, {Yes, Yes}, "blocker/x.txt", 3, false},
+};
+
+// Closing the window only offers the save.
+const struct CloseRow {
+    const char* tag; bool learned; Answer answer; QString savePath; bool closes;
+} kCloses[] = {
+    {"nothing learned", false, Yes, "", true},
+    {"save", true, Yes, "saved.txt", true},
+    {"don't save", true, No, "saved.txt", true},
+    {"save fails", true, Yes, "blocker/x.txt", false},
+};
+
+const QString kReset = "Are you sure you want to reset all the words?";
+const QString kQuit = "Are you sure you want to quit?";
+const struct KeyRow { const char* tag; QKeyCombination keys; QString effect; } kKeys[] = {
+    {"Ctrl+S", Qt::CTRL | Qt::Key_S, "save dialog"}, {"Alt+S", Qt::ALT | Qt::Key_S, "save dialog"},
+    {"Ctrl+L", Qt::CTRL | Qt::Key_L, "open dialog"}, {"Alt+L", Qt::ALT | Qt::Key_L, "open dialog"},
+    {"Ctrl+R", Qt::CTRL | Qt::Key_R, kReset}, {"Alt+R", Qt::ALT | Qt::Key_R, kReset},
+    {"Ctrl+Q", Qt::CTRL | Qt::Key_Q, kQuit}, {"Alt+Q", Qt::ALT | Qt::Key_Q, kQuit},
+};
+// clang-format on
+
+// A word learned and not yet saved, when asked; and a file where a folder is looked for.
+void learn(TestApp& app, bool words)
+{
+    writeFile(app.path("blocker"), "x");
+    if (words)
+        enterText(app.main().txtl, "word");
+}
 
 class TestCommands : public QObject {
     Q_OBJECT
 private slots:
-    void reset_data();
-    void reset();
-    void deleteEntry_data();
-    void deleteEntry();
-    void tooltipNamesTheSelection();
-    void quit_data();
-    void quit();
-    void closeOffersTheSaveOnce();
-    void closeStaysWhenTheSaveFails();
-    void keysReachTheirCommands_data();
-    void keysReachTheirCommands();
-    void menuAccessKeysOpenTheMenus();
-};
-
-void TestCommands::reset_data()
-{
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("yes") << Answer::Yes << QStringList{};
-    QTest::newRow("no") << Answer::No << QStringList{"a", "b"};
-}
-
-void TestCommands::reset()
-{
-    QFETCH(Answer, answer);
-    QFETCH(QStringList, after);
-    TestApp app({"a", "b"}, {"Alice"});
-    MainWindow& main = app.main();
-    app.host.answers = {answer};
-    QTest::mouseClick(main.cmdreset, Qt::LeftButton);
-
-    QCOMPARE(app.host.messages.size(), 1);
-    QCOMPARE(app.host.messages.first().text,
-             QString("Are you sure you want to reset all the words?"));
-    QCOMPARE(app.host.messages.first().title, QString("Quit?"));
-    QCOMPARE(entriesOf(main.lstw), after);
-    QCOMPARE(main.lblwk->text(), QString::number(after.size()));
-    QCOMPARE(entriesOf(main.lstproper), QStringList{"Alice"});
-    QCOMPARE(entriesOf(main.lstsw), QStringList{" "});
-    QVERIFY(!main.changed);
-    QCOMPARE(readFile(app.path("qblvocab.txt")), fileOf({"a", "b"}));
-}
-
-void TestCommands::deleteEntry_data()
-{
-    QTest::addColumn<bool>("properNouns");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<bool>("asked");
-
-    const QStringList five{"a", "b", "c", "d", "e"};
-    for (bool names : {false, true}) {
-        const char* list = names ? "names " : "words ";
-        QTest::addRow("%sthird, yes", list) << names << 2 << Qt::Key_Delete << Answer::Yes
-                                            << QStringList{"a", "b", "d", "e"} << true;
-        QTest::addRow("%sthird, no", list)
-            << names << 2 << Qt::Key_Delete << Answer::No << five << true;
-        QTest::addRow("%snothing selected", list)
-            << names << -1 << Qt::Key_Delete << Answer::Yes << five << false;
-        QTest::addRow("%sother key", list)
-            << names << 2 << Qt::Key_Backspace << Answer::Yes << five << false;
+    void reset()
+    {
+        for (Answer answer : {Yes, No}) {
+            TestApp app({"a", "b"}, {"Alice"});
+            MainWindow& main = app.main();
+            app.host.answers = {answer};
+            QTest::mouseClick(main.cmdreset, Qt::LeftButton);
+            const QStringList after = answer == Yes ? QStringList() : QStringList{"a", "b"};
+            QCOMPARE(app.host.messages.first().title + '|' + app.host.messageTexts().join('|'),
+                     "Quit?|" + kReset);
+            QCOMPARE(main.lstw->entries(), after);
+            QCOMPARE(main.lblwk->text(), QString::number(after.size()));
+            QCOMPARE(main.lstproper->entries(), QStringList{"Alice"});
+            QCOMPARE(main.lstsw->entries(), QStringList{" "});
+            QVERIFY(!main.changed);
+            QCOMPARE(readFile(app.path("qblvocab.txt")), fileOf({"a", "b"}));
+        }
     }
-}
 
-void TestCommands::deleteEntry()
-{
-    QFETCH(bool, properNouns);
-    QFETCH(int, selected);
-    QFETCH(Qt::Key, key);
-    QFETCH(Answer, answer);
-    QFETCH(QStringList, after);
-    QFETCH(bool, asked);
-
-    const QStringList five{"a", "b", "c", "d", "e"};
-    TestApp app(five, five);
-    MainWindow& main = app.main();
-    ListBox* list = properNouns ? main.lstproper : main.lstw;
-    QLabel* count = properNouns ? main.lblpk : main.lblwk;
-    list->setSelectedPos(selected);
-    app.host.answers = {answer};
-    QTest::keyClick(list, key);
-
-    QCOMPARE(entriesOf(list), after);
-    QCOMPARE(count->text(), QString::number(after.size()));
-    QCOMPARE(app.host.messages.size(), asked ? 1 : 0);
-    if (asked) {
-        QCOMPARE(app.host.messages.first().text,
-                 QString("Are you sure you want to delete this word?"));
-        QCOMPARE(app.host.messages.first().title, QString("Delete?"));
+    void deleteEntry_data() { addRows(kDeletes); }
+    void deleteEntry()
+    {
+        const auto& [tag, selected, key, answer, after, asked] = rowOf(kDeletes);
+        for (bool names : {false, true}) {
+            const QStringList five{"a", "b", "c", "d", "e"};
+            TestApp app(five, five);
+            MainWindow& main = app.main();
+            ListBox* list = names ? main.lstproper : main.lstw;
+            list->setSelectedPos(selected);
+            app.host.answers = {answer};
+            QTest::keyClick(list, key);
+            QCOMPARE(list->entries(), after);
+            QCOMPARE((names ? main.lblpk : main.lblwk)->text(), QString::number(after.size()));
+            QCOMPARE(app.host.messageTexts(),
+                     asked ? QStringList{"Are you sure you want to delete this word?"}
+                           : QStringList());
+            QVERIFY(!asked || app.host.messages.first().title == "Delete?");
+            QVERIFY(!main.changed);
+            // Later look-ups see the list as it now is.
+            for (int i = 0; i < after.size(); ++i)
+                QCOMPARE(list->findIgnoringCase(after.at(i)), i);
+        }
     }
-    QVERIFY(!main.changed);
-    // Later look-ups see the list as it now is.
-    for (int i = 0; i < after.size(); ++i)
-        QCOMPARE(list->findIgnoringCase(after.at(i)), i);
-}
 
-void TestCommands::tooltipNamesTheSelection()
-{
-    TestApp app({"Hello", "dog", "cat"}, {"Alice"});
-    MainWindow& main = app.main();
-    main.lstw->setSelectedPos(2);
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
-                     main.lstw->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(main.lstw->viewport(), &move);
-    QCOMPARE(main.lstw->toolTip(), QString("cat - 3"));
+    void tooltipNamesTheSelection()
+    {
+        TestApp app({"Hello", "dog", "cat"}, {"Alice"});
+        MainWindow& main = app.main();
+        main.lstw->setSelectedPos(2);
+        main.lstproper->setSelectedPos(-1);
+        for (ListBox* list : {main.lstw, main.lstproper}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
+                             list->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(list->viewport(), &move);
+        }
+        QCOMPARE(main.lstw->toolTip(), QString("cat - 3"));
+        QCOMPARE(main.lstproper->toolTip(), QString(" - 0"));
+    }
 
-    main.lstproper->setSelectedPos(-1);
-    QApplication::sendEvent(main.lstproper->viewport(), &move);
-    QCOMPARE(main.lstproper->toolTip(), QString(" - 0"));
-}
+    void quit_data() { addRows(kQuits); }
+    void quit()
+    {
+        const auto& [tag, learned, answers, savePath, questions, ended] = rowOf(kQuits);
+        TestApp app;
+        learn(app, learned);
+        app.host.answers = answers;
+        app.host.savePaths = {savePath.isEmpty() ? savePath : app.path(savePath)};
+        QTest::mouseClick(app.main().cmdquit, Qt::LeftButton);
+        const QStringList asked = app.host.messageTexts();
+        QCOMPARE(asked.size(), questions);
+        QCOMPARE(app.host.messages.first().title + '|' + asked.first(), "Quit?|" + kQuit);
+        QVERIFY(questions == 1 || asked.at(1) == "Do you wish to save your changes?");
+        QCOMPARE(app.host.ended, ended);
+        QCOMPARE(app.host.unansweredQuestions, 0);
+        if (savePath == "saved.txt")
+            QCOMPARE(readFile(app.path(savePath)), fileOf({"word"}));
+    }
 
-void TestCommands::quit_data()
-{
-    QTest::addColumn<bool>("learned");
-    QTest::addColumn<QList<Answer>>("answers");
-    QTest::addColumn<QString>("savePath");
-    QTest::addColumn<int>("questions");
-    QTest::addColumn<bool>("ended");
-    QTest::addColumn<bool>("saved");
-
-    using L = QList<Answer>;
-    QTest::newRow("no") << true << L{Answer::No} << QString() << 1 << false << false;
-    QTest::newRow("yes, nothing learned")
-        << false << L{Answer::Yes} << QString() << 1 << true << false;
-    QTest::newRow("yes, don't save")
-        << true << L{Answer::Yes, Answer::No} << QString() << 2 << true << false;
-    QTest::newRow("yes, save") << true << L{Answer::Yes, Answer::Yes} << "saved.txt" << 2 << true
-                               << true;
-    QTest::newRow("yes, save cancelled")
-        << true << L{Answer::Yes, Answer::Yes} << QString() << 2 << true << false;
-    // Words that could not be saved keep the program open.
-    QTest::newRow("yes, save fails")
-        << true << L{Answer::Yes, Answer::Yes} << "blocker/x.txt" << 3 << false << false;
-}
-
-void TestCommands::quit()
-{
-    QFETCH(bool, learned);
-    QFETCH(QList<Answer>, answers);
-    QFETCH(QString, savePath);
-    QFETCH(int, questions);
-    QFETCH(bool, ended);
-    QFETCH(bool, saved);
-
-    TestApp app;
-    MainWindow& main = app.main();
-    writeFile(app.path("blocker"), "x");
-    // Proper nouns alone never ask for a save.
-    enterText(main.txtpn, "Alice");
-    if (learned)
-        enterText(main.txtl, "word");
-    app.host.answers = answers;
-    if (!savePath.isEmpty())
+    void close_data() { addRows(kCloses); }
+    void close()
+    {
+        const auto& [tag, learned, answer, savePath, closes] = rowOf(kCloses);
+        TestApp app;
+        learn(app, learned);
+        app.host.answers = {answer};
         app.host.savePaths = {app.path(savePath)};
-    QTest::mouseClick(main.cmdquit, Qt::LeftButton);
+        QCOMPARE(app.main().close(), closes);
+        QCOMPARE(app.host.ended, closes);
+        QCOMPARE(app.main().isVisible(), !closes);
+        QCOMPARE(app.host.messageTexts().value(0),
+                 learned ? "Do you wish to save your changes?" : "");
+        QCOMPARE(app.host.messages.size(), learned ? 1 + !closes : 0);
+        QCOMPARE(readFile(app.path("saved.txt")),
+                 learned && answer == Yes && closes ? fileOf({"word"}) : "<missing>");
+    }
 
-    QCOMPARE(app.host.messages.size(), questions);
-    QCOMPARE(app.host.messages.first().text, QString("Are you sure you want to quit?"));
-    QCOMPARE(app.host.messages.first().title, QString("Quit?"));
-    if (questions > 1)
-        QCOMPARE(app.host.messages.at(1).text, QString("Do you wish to save your changes?"));
-    QCOMPARE(app.host.ended, ended);
-    QCOMPARE(app.host.unansweredQuestions, 0);
-    if (saved)
-        QCOMPARE(readFile(app.path(savePath)), fileOf({"word"}));
-}
+    void keysReachTheirCommands_data() { addRows(kKeys); }
+    void keysReachTheirCommands()
+    {
+        const auto& [tag, keys, effect] = rowOf(kKeys);
+        TestApp app;
+        app.main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&app.main()));
+        QTest::keyClick(app.main().txtw, keys.key(), keys.keyboardModifiers());
+        const auto effects = [&] {
+            QStringList seen = app.host.messageTexts();
+            if (!app.host.saveRequests.isEmpty())
+                seen.append("save dialog");
+            if (!app.host.openRequests.isEmpty())
+                seen.append("open dialog");
+            return seen;
+        };
+        // An access key presses its button visibly first, so the click comes a moment later.
+        QTRY_COMPARE(effects(), QStringList{effect});
+    }
 
-void TestCommands::closeOffersTheSaveOnce()
-{
-    for (Answer answer : {Answer::Yes, Answer::No}) {
+    void menuAccessKeysOpenTheMenus()
+    {
         TestApp app;
         MainWindow& main = app.main();
-        enterText(main.txtl, "word");
-        app.host.answers = {answer};
-        app.host.savePaths = {app.path("saved.txt")};
-        QVERIFY(main.close());
-        QCOMPARE(app.host.messageTexts(), QStringList{"Do you wish to save your changes?"});
-        QVERIFY(app.host.ended);
-        QCOMPARE(readFile(app.path("saved.txt")),
-                 answer == Answer::Yes ? fileOf({"word"}) : QByteArray("<missing>"));
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        for (QMenu* menu : {main.mnufile, main.mnuopts}) {
+            QTest::keyClick(main.txtw, menu == main.mnufile ? Qt::Key_F : Qt::Key_O,
+                            Qt::AltModifier);
+            QTRY_VERIFY(menu->isVisible());
+            menu->close();
+        }
+        // The buttons that share those letters were not pressed.
+        QVERIFY(!app.forms.frmfwLoaded() && !app.options().isVisible());
     }
-    TestApp quiet;
-    QVERIFY(quiet.main().close());
-    QVERIFY(quiet.host.messages.isEmpty());
-    QVERIFY(quiet.host.ended);
-}
-
-void TestCommands::closeStaysWhenTheSaveFails()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    enterText(main.txtl, "word");
-    writeFile(app.path("blocker"), "x");
-    app.host.answers = {Answer::Yes};
-    app.host.savePaths = {app.path("blocker/x.txt")};
-    QVERIFY(!main.close());
-    QVERIFY(main.isVisible());
-    QVERIFY(!app.host.ended);
-    QVERIFY(main.changed);
-}
-
-void TestCommands::keysReachTheirCommands_data()
-{
-    QTest::addColumn<QKeyCombination>("keys");
-    QTest::addColumn<QString>("effect");
-    const QString reset = "Are you sure you want to reset all the words?";
-    const QString quit = "Are you sure you want to quit?";
-    QTest::newRow("Ctrl+S") << QKeyCombination(Qt::CTRL, Qt::Key_S) << "save dialog";
-    QTest::newRow("Ctrl+L") << QKeyCombination(Qt::CTRL, Qt::Key_L) << "open dialog";
-    QTest::newRow("Ctrl+R") << QKeyCombination(Qt::CTRL, Qt::Key_R) << reset;
-    QTest::newRow("Ctrl+Q") << QKeyCombination(Qt::CTRL, Qt::Key_Q) << quit;
-    QTest::newRow("Alt+S") << QKeyCombination(Qt::ALT, Qt::Key_S) << "save dialog";
-    QTest::newRow("Alt+L") << QKeyCombination(Qt::ALT, Qt::Key_L) << "open dialog";
-    QTest::newRow("Alt+R") << QKeyCombination(Qt::ALT, Qt::Key_R) << reset;
-    QTest::newRow("Alt+Q") << QKeyCombination(Qt::ALT, Qt::Key_Q) << quit;
-}
-
-void TestCommands::keysReachTheirCommands()
-{
-    QFETCH(QKeyCombination, keys);
-    QFETCH(QString, effect);
-    TestApp app;
-    MainWindow& main = app.main();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    QTest::keyClick(main.txtw, keys.key(), keys.keyboardModifiers());
-
-    const auto effects = [&] {
-        QStringList seen = app.host.messageTexts();
-        if (!app.host.saveRequests.isEmpty())
-            seen.append("save dialog");
-        if (!app.host.openRequests.isEmpty())
-            seen.append("open dialog");
-        return seen;
-    };
-    // An access key presses its button visibly first, so the click comes a moment later.
-    QTRY_COMPARE(effects(), QStringList{effect});
-}
-
-void TestCommands::menuAccessKeysOpenTheMenus()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    for (QMenu* menu : {main.mnufile, main.mnuopts}) {
-        QTest::keyClick(main.txtw, menu == main.mnufile ? Qt::Key_F : Qt::Key_O, Qt::AltModifier);
-        QTRY_VERIFY(menu->isVisible());
-        menu->close();
-    }
-    // The buttons that share those letters were not pressed.
-    QVERIFY(!app.forms.frmfwLoaded());
-    QVERIFY(!app.options().isVisible());
-}
+};
 
 QTEST_MAIN(TestCommands)
 #include "tst_commands.moc"

@@ -1,332 +1,212 @@
-#include "host/CommonDialog.h"
-#include "host/ListBox.h"
-#include "sentences/OptionsWindow.h"
-#include "support/TestApp.h"
-#include "vocabulary/MainWindow.h"
-#include "vocabulary/WorkingScreen.h"
+#include "support/TestCommon.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
+// clang-format off
+const QByteArray kThree = fileOf({"dog", "New York", "cat"});
+const struct LoadRow {
+    const char* tag; QStringList known; QByteArray file; bool clear; QStringList after;
+} kLoads[] = {
+    {"replace", {"old", "Dog"}, kThree, true, {"dog", "New", "York", "cat"}},
+    {"merge", {"old", "Dog"}, kThree, false, {"old", "Dog", "New", "York", "cat"}},
+    {"all known", {"a", "b"}, fileOf({"B", "A"}), false, {"a", "b"}},
+    {"hand-written", {}, "one, two_3\r\n\"x,y\"\n\nfour", true, {"one", "two 3", "x", "y", "four"}},
+    {"empty file", {"a"}, "", true, {}},
+    {"Windows-1252", {}, "\"caf\xe9\"\r\n", true, {"café"}},
+    {"NUL bytes", {}, QByteArray("\"a\0b\"\r\nc\0\r\n", 11), true, {u"a\0b"_s, u"c\0"_s}},
+    {"20 MB line", {}, QByteArray(20'000'000, 'x'), true, {QString(20'000'000, 'x')}},
+};
 
-using namespace quibbler;
-using namespace quibbler::test;
+// A save or load that is cancelled ("") or fails changes nothing; a failure says where.
+const struct MissRow { const char* tag; const char* item; QString path; } kMisses[] = {
+    {"save cancelled", "mnusave", ""}, {"save under a file", "mnusave", "blocker/words.txt"},
+    {"save onto a folder", "mnusave", "folder"}, {"load cancelled", "mnuload", ""},
+    {"load a missing file", "mnuload", "missing.txt"}, {"load a folder", "mnuload", "folder"},
+};
+
+// A load with unsaved words first offers to save them.
+const struct PromptRow {
+    const char* tag; Answer answer; QString savePath; QStringList after;
+} kPrompts[] = {
+    {"no: straight to the load", Answer::No, "", {"fresh"}},
+    {"yes: saves first", Answer::Yes, "saved.txt", {"fresh"}},
+    {"yes, save cancelled: loads", Answer::Yes, "", {"fresh"}},
+    {"yes, save fails: no load", Answer::Yes, "blocker/words.txt", {"unsaved"}},
+};
+// clang-format on
 
 class TestSaveLoad : public QObject {
     Q_OBJECT
 private slots:
-    void saveWritesBothFiles();
-    void saveDialogProposesTheRememberedName();
-    void savedWordsComeBackAtStartup();
-    void cancelledSaveChangesNothing();
-    void failedSaveKeepsOldFileAndChanged_data();
-    void failedSaveKeepsOldFileAndChanged();
-    void load_data();
-    void load();
-    void loadPromptNoGoesStraightToTheDialog();
-    void loadPromptYesSavesFirst();
-    void loadStopsWhenTheSaveFails();
-    void cancelledLoadLeavesTheStore();
-    void unreadableLoadLeavesTheStore();
-    void loadIntoAFullList();
-    void oddFilesLoad_data();
-    void oddFilesLoad();
-};
-
-void TestSaveLoad::saveWritesBothFiles()
-{
-    TestApp app(QStringList{}, {"Old"});
-    MainWindow& main = app.main();
-    enterText(main.txtl, "Hello New_York");
-    enterText(main.txtpn, "Zoë say\"hi\"");
-    QVERIFY(main.changed);
-
-    const QString target = app.path("mine.txt");
-    app.host.savePaths = {target};
-    QCOMPARE(main.cmdsave_Click(), SaveOutcome::Saved);
-
-    QCOMPARE(readFile(target), QByteArray("\"Hello\"\r\n\"New York\"\r\n"));
-    QCOMPARE(readFile(target).size(), 21);
-    QCOMPARE(readFile(app.path("qblpn.txt")),
-             QByteArray("\"Old\"\r\n\"Zoë\"\r\n\"say\"\"hi\"\"\"\r\n"));
-    // Saving elsewhere leaves the start-up words alone.
-    QCOMPARE(readFile(app.path("qblvocab.txt")), QByteArray());
-    QVERIFY(!main.changed);
-    QVERIFY(app.host.messages.isEmpty());
-
-    const FileDialogRequest& request = app.host.saveRequests.first();
-    QCOMPARE(request.title, QString("Save text file..."));
-    QCOMPARE(request.filter, QString("Text Files (*.txt)|*.txt|"));
-    QCOMPARE(request.flags, kHideReadOnly);
-}
-
-void TestSaveLoad::saveDialogProposesTheRememberedName()
-{
-    TestApp app({"a"});
-    MainWindow& main = app.main();
-    const QString other = app.path("other.txt");
-    writeFile(other, fileOf({"b"}));
-    app.host.savePaths = {app.path("first.txt"), QString()};
-    app.host.openPaths = {other};
-    main.cmdsave_Click();
-    main.mnuload_Click();
-    main.cmdsave_Click();
-
-    QCOMPARE(app.host.saveRequests.at(0).fileName, QString("qblvocab.txt"));
-    QCOMPARE(app.host.saveRequests.at(0).folder, app.dir.path());
-    QCOMPARE(app.host.openRequests.at(0).fileName, app.path("first.txt"));
-    QCOMPARE(app.host.openRequests.at(0).title, QString("Load text file..."));
-    // A completed load forgets the name.
-    QCOMPARE(app.host.saveRequests.at(1).fileName, QString());
-    QCOMPARE(main.CommonDialog1.fileName, QString());
-}
-
-void TestSaveLoad::savedWordsComeBackAtStartup()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    enterText(main.txtl, "zebra apple New_York Ünïcode");
-    enterText(main.txtpn, "Alice, Bob");
-    app.host.savePaths = {app.path("qblvocab.txt")};
-    QCOMPARE(main.cmdsave_Click(), SaveOutcome::Saved);
-
-    Forms again(app.host);
-    again.start();
-    QCOMPARE(entriesOf(again.frmcbox().lstw),
-             (QStringList{"zebra", "apple", "New York", "Ünïcode"}));
-    QCOMPARE(entriesOf(again.frmcbox().lstproper), (QStringList{"Alice", "Bob"}));
-
-    // The same file through the load command is cut at the blank.
-    again.frmcbox().lstw->clearAll();
-    app.host.openPaths = {app.path("qblvocab.txt")};
-    again.frmcbox().mnuload_Click();
-    QCOMPARE(entriesOf(again.frmcbox().lstw),
-             (QStringList{"zebra", "apple", "New", "York", "Ünïcode"}));
-}
-
-void TestSaveLoad::cancelledSaveChangesNothing()
-{
-    TestApp app(QStringList{}, {"Old"});
-    MainWindow& main = app.main();
-    enterText(main.txtl, "word");
-    enterText(main.txtpn, "New");
-    QCOMPARE(main.cmdsave_Click(), SaveOutcome::Cancelled);
-    QVERIFY(main.changed);
-    QCOMPARE(readFile(app.path("qblpn.txt")), fileOf({"Old"}));
-    QCOMPARE(main.CommonDialog1.fileName, QString("qblvocab.txt"));
-}
-
-void TestSaveLoad::failedSaveKeepsOldFileAndChanged_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::newRow("parent is a file") << "blocker/words.txt";
-    QTest::newRow("target is a folder") << "folder";
-}
-
-void TestSaveLoad::failedSaveKeepsOldFileAndChanged()
-{
-    QFETCH(QString, target);
-    TestApp app(QStringList{}, {"Old"});
-    writeFile(app.path("blocker"), "not a folder");
-    QVERIFY(QDir(app.dir.path()).mkdir("folder"));
-    MainWindow& main = app.main();
-    enterText(main.txtl, "word");
-    enterText(main.txtpn, "New");
-
-    const QString path = app.path(target);
-    app.host.savePaths = {path};
-    QCOMPARE(main.cmdsave_Click(), SaveOutcome::Failed);
-    QVERIFY(main.changed);
-    QCOMPARE(app.host.messages.size(), 1);
-    QVERIFY2(app.host.messages.first().text.contains(QDir::toNativeSeparators(path)),
-             qPrintable(app.host.messages.first().text));
-    // Nothing was written: the proper nouns stay as they were too.
-    QCOMPARE(readFile(app.path("qblpn.txt")), fileOf({"Old"}));
-    QCOMPARE(readFile(app.path("blocker")), QByteArray("not a folder"));
-    QVERIFY(QFileInfo(app.path("folder")).isDir());
-}
-
-void TestSaveLoad::load_data()
-{
-    QTest::addColumn<QStringList>("known");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<bool>("clearFirst");
-    QTest::addColumn<QStringList>("after");
-
-    QTest::newRow("replace") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"})
-                             << true << QStringList{"dog", "New", "York", "cat"};
-    QTest::newRow("merge") << QStringList{"old", "Dog"} << fileOf({"dog", "New York", "cat"})
-                           << false << QStringList{"old", "Dog", "New", "York", "cat"};
-    QTest::newRow("all known") << QStringList{"a", "b"} << fileOf({"B", "A"}) << false
-                               << QStringList{"a", "b"};
-    QTest::newRow("hand-written") << QStringList{}
-                                  << QByteArray("one, two_three\r\n\"x,y\"\n\nfour") << true
-                                  << QStringList{"one", "two three", "x", "y", "four"};
-    QTest::newRow("empty file") << QStringList{"a"} << QByteArray() << true << QStringList{};
-    QTest::newRow("Windows-1252") << QStringList{} << QByteArray("\"caf\xe9\"\r\n") << true
-                                  << QStringList{"café"};
-}
-
-void TestSaveLoad::load()
-{
-    QFETCH(QStringList, known);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, clearFirst);
-    QFETCH(QStringList, after);
-
-    TestApp app(known, {"Alice"});
-    MainWindow& main = app.main();
-    app.options().Check1->setChecked(clearFirst);
-    main.txtl->setPlainText("pending");
-    const QString path = app.path("load.txt");
-    writeFile(path, file);
-    app.host.openPaths = {path};
-    int yields = 0;
-    app.host.onYield = [&] {
-        QVERIFY(!main.isVisible());
-        QVERIFY(app.forms.frmwork().isVisible());
-        ++yields;
-    };
-    main.mnuload_Click();
-
-    QCOMPARE(entriesOf(main.lstw), after);
-    QCOMPARE(main.lblwk->text(), QString::number(after.size()));
-    QCOMPARE(entriesOf(main.lstproper), QStringList{"Alice"});
-    QVERIFY(!main.changed);
-    QCOMPARE(main.txtl->toPlainText(), QString());
-    QVERIFY(main.isVisible());
-    QVERIFY(!app.forms.frmwork().isVisible());
-    QVERIFY(yields > 0 || file.isEmpty());
-    QCOMPARE(app.host.unansweredQuestions, 0);
-}
-
-void TestSaveLoad::loadPromptNoGoesStraightToTheDialog()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    enterText(main.txtl, "unsaved");
-    app.host.answers = {Answer::No};
-    main.mnuload_Click();
-    QCOMPARE(app.host.messages.size(), 1);
-    QCOMPARE(app.host.messages.first().text, QString("Do you wish to save your changes?"));
-    QCOMPARE(app.host.messages.first().title, QString("Save?"));
-    QCOMPARE(app.host.messages.first().buttons, Buttons::YesNo);
-    QVERIFY(app.host.saveRequests.isEmpty());
-    QCOMPARE(app.host.openRequests.size(), 1);
-    QCOMPARE(entriesOf(main.lstw), QStringList{"unsaved"});
-}
-
-void TestSaveLoad::loadPromptYesSavesFirst()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    enterText(main.txtl, "unsaved");
-    const QString saved = app.path("saved.txt");
-    const QString loaded = app.path("load.txt");
-    writeFile(loaded, fileOf({"fresh"}));
-    app.host.answers = {Answer::Yes};
-    app.host.savePaths = {saved};
-    app.host.openPaths = {loaded};
-    main.mnuload_Click();
-    QCOMPARE(readFile(saved), fileOf({"unsaved"}));
-    QCOMPARE(entriesOf(main.lstw), QStringList{"fresh"});
-
-    // A cancelled save ends only the save.
-    enterText(main.txtl, "more");
-    app.host.answers = {Answer::Yes};
-    app.host.openPaths = {loaded};
-    main.mnuload_Click();
-    QCOMPARE(entriesOf(main.lstw), QStringList{"fresh"});
-}
-
-void TestSaveLoad::loadStopsWhenTheSaveFails()
-{
-    TestApp app;
-    MainWindow& main = app.main();
-    enterText(main.txtl, "precious");
-    writeFile(app.path("blocker"), "x");
-    app.host.answers = {Answer::Yes};
-    app.host.savePaths = {app.path("blocker/words.txt")};
-    app.host.openPaths = {app.path("qblvocab.txt")};
-    main.mnuload_Click();
-    QVERIFY(app.host.openRequests.isEmpty());
-    QCOMPARE(entriesOf(main.lstw), QStringList{"precious"});
-    QVERIFY(main.changed);
-}
-
-void TestSaveLoad::cancelledLoadLeavesTheStore()
-{
-    TestApp app(QStringList{"a", "b"});
-    MainWindow& main = app.main();
-    main.mnuload_Click();
-    QCOMPARE(entriesOf(main.lstw), (QStringList{"a", "b"}));
-    QCOMPARE(main.CommonDialog1.fileName, QString("qblvocab.txt"));
-    QVERIFY(!app.forms.frmworkLoaded());
-}
-
-void TestSaveLoad::unreadableLoadLeavesTheStore()
-{
-    TestApp app(QStringList{"a", "b"});
-    MainWindow& main = app.main();
-    QVERIFY(QDir(app.dir.path()).mkdir("folder.txt"));
-    for (const char* name : {"missing.txt", "folder.txt"}) {
-        app.host.messages.clear();
-        app.host.openPaths = {app.path(name)};
-        main.mnuload_Click();
-        QCOMPARE(entriesOf(main.lstw), (QStringList{"a", "b"}));
-        QCOMPARE(app.host.messages.size(), 1);
-        QVERIFY2(app.host.messages.first().text.contains(name),
-                 qPrintable(app.host.messages.first().text));
-        QVERIFY(main.isVisible());
+    void startsFromTheFiles()
+    {
+        // Repeated, empty and quoted-comma entries come in unchanged.
+        TestApp app(RawFiles{}, "\"Dog\"\r\n\"dog\"\r\n\r\n\"a,b\"\r\n", fileOf({"Alice", "Bob"}));
+        MainWindow& main = app.main();
+        QCOMPARE(main.lstw->entries(), (QStringList{"Dog", "dog", "", "a,b"}));
+        QCOMPARE(main.lstproper->entries(), (QStringList{"Alice", "Bob"}));
+        QCOMPARE(main.lblwk->text() + '|' + main.lblpk->text(), "4|2");
+        QVERIFY(main.lstw->selectedPos() == 0 && main.lstproper->selectedPos() == 0);
+        QCOMPARE(main.lstsw->entries(), QStringList{" "});
+        QVERIFY(main.isVisible() && !main.changed && app.host.messages.isEmpty());
+        QCOMPARE(main.focusWidget(), main.txtw);
+        // The options are loaded hidden, on the normal case and the first personality.
+        QVERIFY(!app.options().isVisible() && app.options().optnorm->isChecked());
+        QCOMPARE(app.options().cbopersonal->currentIndex(), 0);
+        // Randomizer's marker entry left nothing a look-up could find.
+        QCOMPARE(main.lstw->findIgnoringCase(u"!@#$%^&*()"), -1);
+        enterText(main.txtl, "DOG");
+        QVERIFY(main.lstw->count() == 4 && !main.changed);
     }
-}
 
-void TestSaveLoad::loadIntoAFullList()
-{
-    QStringList words;
-    for (int i = 0; i < ListBox::MaxEntries - 1; ++i)
-        words.append(QString::number(i));
-    TestApp app(words);
-    MainWindow& main = app.main();
-    app.options().Check1->setChecked(false);
-    writeFile(app.path("more.txt"), fileOf({"x y", "z"}));
-    app.host.openPaths = {app.path("more.txt")};
-    main.mnuload_Click();
-    QCOMPARE(main.lstw->count(), ListBox::MaxEntries);
-    QCOMPARE(main.lstw->entryAt(ListBox::MaxEntries - 1), QString("x"));
-    QCOMPARE(main.lblwk->text(), QString::number(ListBox::MaxEntries));
-    QCOMPARE(app.host.messageTexts(), QStringList{kWordsFullMessage});
-    QVERIFY(main.isVisible());
-}
+    void missingFilesAreCreatedAndUnreadableOnesReported()
+    {
+        QTemporaryDir dir;
+        ScriptedHost host(dir.path());
+        Forms(host).start();
+        QCOMPARE(readFile(dir.filePath("qblvocab.txt")) + readFile(dir.filePath("qblpn.txt")), "");
+        QVERIFY(QFile::remove(dir.filePath("qblvocab.txt"))
+                && QDir(dir.path()).mkdir("qblvocab.txt"));
+        writeFile(dir.filePath("qblpn.txt"), fileOf({"Alice"}));
+        Forms forms(host);
+        forms.start();
+        QCOMPARE(host.messages.size(), 1);
+        QVERIFY2(host.messages.first().text.contains("qblvocab.txt"),
+                 qPrintable(host.messages.first().text));
+        QVERIFY(forms.frmcbox().isVisible() && forms.frmcbox().lstw->count() == 0);
+        QCOMPARE(forms.frmcbox().lstproper->entries(), QStringList{"Alice"});
+    }
 
-// What the list makes of entries the file reader keeps as they are (the
-// reader's own cases are in the file-format tests).
-void TestSaveLoad::oddFilesLoad_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("NUL bytes") << QByteArray("\"a\0b\"\r\nc\0\r\n", 11)
-                               << QStringList{QString("a") + QChar(0) + "b",
-                                              QString("c") + QChar(0)};
-    QTest::newRow("20 MB line") << QByteArray(20'000'000, 'x')
-                                << QStringList{QString(20'000'000, 'x')};
-}
+    void listsStopAtTheLimit()
+    {
+        QStringList entries;
+        for (int i = 0; i < ListBox::MaxEntries + 5; ++i)
+            entries.append(QString::number(i));
+        const QStringList full{kWordsFullMessage, kProperNounsFullMessage};
+        TestApp app(entries, entries);
+        MainWindow& main = app.main();
+        QVERIFY(main.lstw->entries() == entries.first(32767)
+                && main.lstproper->entries() == entries.first(32767));
+        // Learning into a full list adds nothing and says so once per command.
+        enterText(main.txtl, "new1 new2 new3");
+        enterText(main.txtpn, "Newname, Other");
+        QVERIFY(main.lstw->count() == 32767 && main.lstproper->count() == 32767);
+        QCOMPARE(app.host.messageTexts(), full + full);
+        QVERIFY(!main.changed && main.isVisible());
 
-void TestSaveLoad::oddFilesLoad()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, words);
-    TestApp app;
-    writeFile(app.path("odd.txt"), file);
-    app.host.openPaths = {app.path("odd.txt")};
-    app.main().mnuload_Click();
-    QCOMPARE(entriesOf(app.main().lstw), words);
-    QVERIFY(app.host.messages.isEmpty());
-    QVERIFY(app.main().isVisible());
-}
+        // So does a load into a list one entry short of full.
+        TestApp almost(entries.first(32766));
+        almost.options().Check1->setChecked(false);
+        writeFile(almost.path("more.txt"), fileOf({"x y", "z"}));
+        almost.host.openPaths = {almost.path("more.txt")};
+        almost.main().mnuload->trigger();
+        QCOMPARE(almost.main().lstw->entries().last() + ' ' + almost.main().lblwk->text(),
+                 "x 32767");
+        QCOMPARE(almost.host.messageTexts(), QStringList{kWordsFullMessage});
+    }
+
+    void saveWritesBothFiles()
+    {
+        TestApp app({}, {"Old"});
+        MainWindow& main = app.main();
+        enterText(main.txtl, "Hello New_York");
+        enterText(main.txtpn, "Zoë say\"hi\"");
+        app.host.savePaths = {app.path("mine.txt")};
+        QTest::mouseClick(main.cmdsave, Qt::LeftButton);
+        QCOMPARE(readFile(app.path("mine.txt")), "\"Hello\"\r\n\"New York\"\r\n");
+        QCOMPARE(readFile(app.path("qblpn.txt")), "\"Old\"\r\n\"Zoë\"\r\n\"say\"\"hi\"\"\"\r\n");
+        // Saving elsewhere leaves the start-up words alone.
+        QCOMPARE(readFile(app.path("qblvocab.txt")), "");
+        QVERIFY(!main.changed && app.host.messages.isEmpty());
+
+        // Back at the next start; the load command cuts the same file at the blank.
+        TestApp again(RawFiles{}, readFile(app.path("mine.txt")), readFile(app.path("qblpn.txt")));
+        QCOMPARE(again.main().lstw->entries(), (QStringList{"Hello", "New York"}));
+        QCOMPARE(again.main().lstproper->entries(), (QStringList{"Old", "Zoë", "say\"hi\""}));
+        again.host.openPaths = {app.path("mine.txt")};
+        again.main().mnuload->trigger();
+        QCOMPARE(again.main().lstw->entries(), (QStringList{"Hello", "New", "York"}));
+    }
+
+    void saveDialogProposesTheRememberedName()
+    {
+        TestApp app({"a"});
+        writeFile(app.path("other.txt"), fileOf({"b"}));
+        app.host.savePaths = {app.path("first.txt"), QString()};
+        app.host.openPaths = {app.path("other.txt")};
+        app.main().mnusave->trigger();
+        app.main().cmdload->click();
+        app.main().mnusave->trigger();
+        const auto& saves = app.host.saveRequests;
+        QCOMPARE(saves.at(0).fileName + '|' + saves.at(0).folder, "qblvocab.txt|" + app.dir.path());
+        QCOMPARE(app.host.openRequests.at(0).fileName, app.path("first.txt"));
+        // A completed load forgets the name.
+        QCOMPARE(saves.at(1).fileName, QString());
+    }
+
+    void commandThatDoesNotHappenChangesNothing_data() { addRows(kMisses); }
+    void commandThatDoesNotHappenChangesNothing()
+    {
+        const auto& [tag, item, path] = rowOf(kMisses);
+        TestApp app({"a"}, {"Old"});
+        writeFile(app.path("blocker"), "not a folder");
+        QVERIFY(QDir(app.dir.path()).mkdir("folder"));
+        enterText(app.main().txtl, "word");
+        enterText(app.main().txtpn, "New");
+        app.host.answers = {Answer::No};
+        app.host.savePaths = app.host.openPaths = {path.isEmpty() ? path : app.path(path)};
+        app.main().findChild<QAction*>(item)->trigger();
+        QVERIFY(app.main().changed && app.main().isVisible());
+        QCOMPARE(app.main().lstw->entries(), (QStringList{"a", "word"}));
+        QCOMPARE(readFile(app.path("qblpn.txt")) + readFile(app.path("blocker")),
+                 fileOf({"Old"}) + "not a folder");
+        QVERIFY(QFileInfo(app.path("folder")).isDir());
+        const QStringList shown
+            = app.host.messageTexts().filter(QDir::toNativeSeparators(app.path(path)));
+        QCOMPARE(shown.size(), path.isEmpty() ? 0 : 1);
+        QVERIFY(!path.isEmpty() || app.main().CommonDialog1.fileName == "qblvocab.txt");
+    }
+
+    void load_data() { addRows(kLoads); }
+    void load()
+    {
+        const auto& [tag, known, file, clear, after] = rowOf(kLoads);
+        TestApp app(known, {"Alice"});
+        MainWindow& main = app.main();
+        app.options().Check1->setChecked(clear);
+        main.txtl->setPlainText("pending");
+        writeFile(app.path("load.txt"), file);
+        app.host.openPaths = {app.path("load.txt")};
+        int yields = 0;
+        app.host.onYield = [&] { yields += !main.isVisible() && app.forms.frmwork().isVisible(); };
+        main.mnuload->trigger();
+        QCOMPARE(main.lstw->entries(), after);
+        QCOMPARE(main.lblwk->text(), QString::number(after.size()));
+        QCOMPARE(main.lstproper->entries(), QStringList{"Alice"});
+        QCOMPARE(main.txtl->toPlainText(), QString());
+        QVERIFY(!main.changed && main.isVisible() && !app.forms.frmwork().isVisible());
+        QVERIFY((yields > 0 || file.isEmpty()) && app.host.messages.isEmpty());
+    }
+
+    void loadOffersToSave_data() { addRows(kPrompts); }
+    void loadOffersToSave()
+    {
+        const auto& [tag, answer, savePath, after] = rowOf(kPrompts);
+        TestApp app;
+        writeFile(app.path("blocker"), "x");
+        writeFile(app.path("load.txt"), fileOf({"fresh"}));
+        enterText(app.main().txtl, "unsaved");
+        app.host.answers = {answer};
+        app.host.savePaths = {savePath.isEmpty() ? savePath : app.path(savePath)};
+        app.host.openPaths = {app.path("load.txt")};
+        app.main().mnuload->trigger();
+        const ShownMessage& asked = app.host.messages.first();
+        QCOMPARE(asked.title + '|' + asked.text, "Save?|Do you wish to save your changes?");
+        QCOMPARE(asked.buttons, Buttons::YesNo);
+        QCOMPARE(app.host.saveRequests.size(), int(answer == Answer::Yes));
+        QCOMPARE(app.main().lstw->entries(), after);
+        QCOMPARE(app.main().changed, after.first() == "unsaved");
+        QVERIFY(savePath != "saved.txt" || readFile(app.path(savePath)) == fileOf({"unsaved"}));
+    }
+};
 
 QTEST_MAIN(TestSaveLoad)
 #include "tst_saveload.moc"

@@ -1,11 +1,7 @@
+#include "support/TestCommon.h"
 #include "vocabulary/VocabFile.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +12,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-using namespace Qt::Literals::StringLiterals;
 using namespace quibbler::vocabfile;
 
 // Takes up to `perWrite` bytes a call and `room` in all, then fails; with `perWrite` 0 it is stuck.
@@ -38,18 +33,6 @@ public:
     }
 };
 
-static bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-static QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // Everything under dir, each with its kind, identity and (for files) content.
 static QStringList snapshot(const QString& dir)
 {
@@ -61,11 +44,34 @@ static QStringList snapshot(const QString& dir)
         struct stat st { };
         ::lstat(QFile::encodeName(path).constData(), &st);
         nodes << u"%1 %2 %3 "_s.arg(path).arg(st.st_mode).arg(st.st_ino)
-                + (S_ISREG(st.st_mode) ? QString::fromLatin1(fileBytes(path)) : QString());
+                + (S_ISREG(st.st_mode) ? QString::fromLatin1(readFile(path)) : QString());
     }
     nodes.sort();
     return nodes;
 }
+
+// clang-format off
+const struct FieldsRow { const char* tag; QString text; QStringList fields; } kFields[] = {
+    {"blanks", u" \t a b \t,  \t\" a \t\",c"_s, {u"a b"_s, u" a \t"_s, u"c"_s}},
+    {"commas and line ends", u"a,\r\n,b,"_s, {u"a"_s, QString(), QString(), u"b"_s}},
+    {"line ends", u"a\rb\nc\r\nd\n\re\r"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s, {}, u"e"_s}},
+    {"inside quotes", u"\"\"\"x,\r\nb\rc\nd\"\"\",e"_s, {u"\"x,\r\nb\rc\nd\""_s, u"e"_s}},
+    {"text after closing quote", u"\"a\"x \"b,c\"\r\nd"_s, {u"a"_s, u"c\""_s, u"d"_s}},
+    {"quote inside bare field", u"ab\"c\"d,e"_s, {u"ab\"c\"d"_s, u"e"_s}},
+    {"unterminated quote", u"a,\"bc\r\nd,e"_s, {u"a"_s, u"bc\r\nd,e"_s}},
+    {"NUL kept", u"a\0b\r\n\"\0\""_s, {u"a\0b"_s, u"\0"_s}},
+};
+
+const char kCut[] = "\xE2\xE2\x82\xAC a\xE2\x82\xAC"; // the last byte is past the end
+const struct DecodedRow { const char* tag; QByteArray bytes; QString text; } kDecoded[] = {
+    {"UTF-8", "Zo\xC3\xAB \xE6\x97\xA5 \xF0\x9F\x98\x80!"_ba, u"Zoë 日 😀!"_s},
+    {"BOM, cp1252", "\xEF\xBB\xBF\x80\x92\x9F caf\xE9"_ba, u"€’Ÿ café"_s},
+    {"ill-formed", "\xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 "
+                   "\xF5\x80\x80\x80 \xE2\x82!"_ba,
+     u"À¯ à€¯ ð€€¯ í\u00A0€ ô\u0090€€ õ€€€ â‚!"_s},
+    {"cut short", QByteArray::fromRawData(kCut, 8), u"â€ aâ‚"_s},
+};
+// clang-format on
 
 class TestVocabFile : public QObject {
     Q_OBJECT
@@ -76,47 +82,17 @@ class TestVocabFile : public QObject {
 private slots:
     void init() { QVERIFY(m_dir.emplace().isValid()); }
 
-    void cutsFields_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fields");
-        const auto row = [](const char* tag, const QString& text, const QStringList& fields) {
-            QTest::newRow(tag) << text << fields;
-        };
-        row("blanks", u" \t a b \t,  \t\" a \t\",c"_s, {u"a b"_s, u" a \t"_s, u"c"_s});
-        row("commas and line ends", u"a,\r\n,b,"_s, {u"a"_s, QString(), QString(), u"b"_s});
-        row("line ends", u"a\rb\nc\r\nd\n\re\r"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s, {}, u"e"_s});
-        row("inside quotes", u"\"\"\"x,\r\nb\rc\nd\"\"\",e"_s, {u"\"x,\r\nb\rc\nd\""_s, u"e"_s});
-        row("text after closing quote", u"\"a\"x \"b,c\"\r\nd"_s, {u"a"_s, u"c\""_s, u"d"_s});
-        row("quote inside bare field", u"ab\"c\"d,e"_s, {u"ab\"c\"d"_s, u"e"_s});
-        row("unterminated quote", u"a,\"bc\r\nd,e"_s, {u"a"_s, u"bc\r\nd,e"_s});
-        row("NUL kept", u"a\0b\r\n\"\0\""_s, {u"a\0b"_s, u"\0"_s});
-    }
-
+    void cutsFields_data() { addRows(kFields); }
     void cutsFields()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, fields);
+        const auto& [tag, text, fields] = rowOf(kFields);
         QCOMPARE(readFields(text), fields);
     }
 
-    void decodesText_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        static const char cut[] = "\xE2\xE2\x82\xAC a\xE2\x82\xAC"; // the last byte is past the end
-        QTest::newRow("UTF-8") << "Zo\xC3\xAB \xE6\x97\xA5 \xF0\x9F\x98\x80!"_ba << u"Zoë 日 😀!"_s;
-        QTest::newRow("BOM, cp1252") << "\xEF\xBB\xBF\x80\x92\x9F caf\xE9"_ba << u"€’Ÿ café"_s;
-        QTest::newRow("ill-formed") << "\xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xED\xA0\x80 "
-                                       "\xF4\x90\x80\x80 \xF5\x80\x80\x80 \xE2\x82!"_ba
-                                    << u"À¯ à€¯ ð€€¯ í\u00A0€ ô\u0090€€ õ€€€ â‚!"_s;
-        QTest::newRow("cut short") << QByteArray::fromRawData(cut, 8) << u"â€ aâ‚"_s;
-    }
-
+    void decodesText_data() { addRows(kDecoded); }
     void decodesText()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
+        const auto& [tag, bytes, text] = rowOf(kDecoded);
         QCOMPARE(decodeText(bytes), text);
     }
 
@@ -132,44 +108,36 @@ private slots:
         QCOMPARE(readFields(u"a,"_s.repeated(1'000'000)), QStringList(1'000'000, u"a"_s));
     }
 
-    void writesEntries_data()
-    {
-        QTest::addColumn<qint64>("missing"); // bytes the device lacks to take the whole image
-        QTest::addColumn<qint64>("perWrite");
-        QTest::newRow("fits exactly") << 0LL << (1LL << 30);
-        QTest::newRow("takes little at a time") << 0LL << 7LL;
-        QTest::newRow("one byte short") << 1LL << (1LL << 30);
-        QTest::newRow("stuck") << 0LL << 0LL;
-    }
-
+    // A device that takes less than the whole image, or nothing, fails the write.
     void writesEntries()
     {
-        QFETCH(qint64, missing);
-        QFETCH(qint64, perWrite);
         const QStringList entries(10'000, u"a word"_s); // more than one block
         const QByteArray image = encodeEntries(entries);
-        LimitedDevice device(image.size() - missing, perWrite);
-        const FileResult result = writeEntries(device, entries);
-        const bool ok = missing == 0 && perWrite > 0;
-        QVERIFY2(result.ok == ok
-                     && (ok ? result.error.isEmpty() && device.written == image
-                            : result.error.contains(u"test device"_s)),
-                 qPrintable(result.error));
+        for (const auto& [missing, perWrite] :
+             {std::pair{0, 1 << 30}, {0, 7}, {1, 1 << 30}, {0, 0}}) {
+            LimitedDevice device(image.size() - missing, perWrite);
+            const FileResult result = writeEntries(device, entries);
+            const bool ok = missing == 0 && perWrite > 0;
+            QVERIFY2(result.ok == ok
+                         && (ok ? result.error.isEmpty() && device.written == image
+                                : result.error.contains(u"test device"_s)),
+                     qPrintable(result.error));
+        }
     }
 
     void saveLoadAndEnsure()
     {
         const QString file = path(u"words.txt"_s);
         const QByteArray old = "\xEF\xBB\xBF\"caf\xE9\"\r\n\"Zo\xC3\xAB\"\n plain \r\"a,b\",c";
-        QVERIFY(writeFile(file, old));
+        writeFile(file, old);
         QStringList fields;
         QVERIFY(loadFields(file, fields).ok);
         QCOMPARE(fields, (QStringList{u"café"_s, u"Zoë"_s, u"plain"_s, u"a,b"_s, u"c"_s}));
         QVERIFY(ensureExists(file).ok);
-        QCOMPARE(fileBytes(file), old);
+        QCOMPARE(readFile(file), old);
 
         QVERIFY(saveEntries(file, {u"Hello"_s, u"New York"_s}).ok);
-        QCOMPARE(fileBytes(file), "\"Hello\"\r\n\"New York\"\r\n"_ba);
+        QCOMPARE(readFile(file), "\"Hello\"\r\n\"New York\"\r\n"_ba);
         QCOMPARE(snapshot(m_dir->path()).size(), 1);
 
         const QStringList awkward{QString(),           u"a,b"_s,        u","_s,          u"\""_s,
@@ -177,11 +145,11 @@ private slots:
                                   u"  lead"_s,         u"trail  "_s,    u"\tboth \t"_s,  u" "_s,
                                   u"Zoë 日本 😀 ’”€"_s, u"one\r\ntwo"_s, u"cr\rlf\n\0"_s, QString()};
         QVERIFY(saveEntries(file, awkward).ok);
-        QCOMPARE(fileBytes(file), encodeEntries(awkward));
+        QCOMPARE(readFile(file), encodeEntries(awkward));
         QVERIFY(loadFields(file, fields).ok);
         QCOMPARE(fields, awkward);
         QVERIFY(saveEntries(file, {}).ok && loadFields(file, fields).ok && fields.isEmpty());
-        QCOMPARE(fileBytes(file), QByteArray());
+        QCOMPARE(readFile(file), QByteArray());
 
         // A symbolic link to a regular file is followed, and stays a link.
         const QString link = path(u"link.txt"_s);
@@ -189,17 +157,17 @@ private slots:
         QVERIFY(saveEntries(link, {u"new"_s}).ok && QFileInfo(link).isSymLink());
         QVERIFY(loadFields(link, fields).ok && ensureExists(link).ok);
         QCOMPARE(fields, QStringList{u"new"_s});
-        QCOMPARE(fileBytes(file), "\"new\"\r\n"_ba);
+        QCOMPARE(readFile(file), "\"new\"\r\n"_ba);
 
         QVERIFY(ensureExists(path(u"fresh.txt"_s)).ok);
-        QCOMPARE(fileBytes(path(u"fresh.txt"_s)), QByteArray());
+        QCOMPARE(readFile(path(u"fresh.txt"_s)), QByteArray());
     }
 
     // A file size limit makes the write fail part way, the way a full disk would.
     void saveWriteFailureKeepsOldFile()
     {
         const QString file = path(u"words.txt"_s);
-        QVERIFY(writeFile(file, "\"old\"\r\n"));
+        writeFile(file, "\"old\"\r\n");
         const QStringList before = snapshot(m_dir->path());
 
         rlimit saved{};
@@ -236,14 +204,16 @@ private slots:
         QFETCH(QByteArray, kind);
         const QString odd = path(kind == "fifo" ? u"fifo"_s : u"odd"_s)
             + (kind == "under a file" ? u"/words.txt"_s : QString());
-        if (kind == "folder")
-            QVERIFY(QDir(m_dir->path()).mkdir(u"odd"_s) && writeFile(odd + u"/in.txt"_s, "kept"));
+        if (kind == "folder") {
+            QVERIFY(QDir(m_dir->path()).mkdir(u"odd"_s));
+            writeFile(odd + u"/in.txt"_s, "kept");
+        }
         if (kind.contains("fifo"))
             QCOMPARE(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600), 0);
         if (kind == "link to a fifo")
             QVERIFY(QFile::link(path(u"fifo"_s), odd));
         if (kind == "under a file")
-            QVERIFY(writeFile(path(u"odd"_s), "plain"));
+            writeFile(path(u"odd"_s), "plain");
         const QStringList before = snapshot(m_dir->path());
 
         QStringList fields{u"kept"_s};
