@@ -17,7 +17,13 @@ void AppearanceCommands::font()
     // Face and size are preset every time; the style flags stay as last chosen.
     dialog.font.setFamily(QLatin1String(kDesignFace));
     dialog.font.setPointSizeF(12);
-    if (const std::optional<QFont> chosen = m_host.fontDialog(dialog.font)) {
+    // The dialog offers the design look as the controls show it (a stand-in face
+    // at its fitted size where the design face is missing), so OK without a
+    // change leaves every control as it is.
+    QFont preset = uiFont(12, dialog.font.bold());
+    preset.setItalic(dialog.font.italic());
+    preset.setUnderline(dialog.font.underline());
+    if (const std::optional<QFont> chosen = m_host.fontDialog(preset)) {
         dialog.font.setFamily(chosen->family());
         dialog.font.setPointSizeF(chosen->pointSizeF() > 0 ? chosen->pointSizeF() : 12);
         dialog.font.setBold(chosen->bold());

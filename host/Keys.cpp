@@ -1,7 +1,7 @@
 #include "host/Keys.h"
 
 #include <QKeyEvent>
-#include <QWidget>
+#include <QPushButton>
 
 namespace quibbler {
 
@@ -96,6 +96,22 @@ bool KeyDownFilter::eventFilter(QObject* watched, QEvent* event)
 void onKeyDown(QWidget* control, KeyDownHandler handler)
 {
     new KeyDownFilter(control, std::move(handler));
+}
+
+bool ButtonEnterKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (!button || !button->isEnabled()
+        || (keyEvent->key() != Qt::Key_Return && keyEvent->key() != Qt::Key_Enter)
+        || (keyEvent->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Held down, the key presses the button once.
+    if (!keyEvent->isAutoRepeat())
+        button->click();
+    return true;
 }
 
 } // namespace quibbler

@@ -57,4 +57,13 @@ private:
 // Installs a KeyDownFilter owned by the control.
 void onKeyDown(QWidget* control, KeyDownHandler handler);
 
+// Installed on the application: Enter, on the main keys or the keypad, presses
+// the focused push button in every window, as Space does. Other controls keep
+// their own use of Enter.
+class ButtonEnterKey : public QObject {
+    Q_OBJECT
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 } // namespace quibbler

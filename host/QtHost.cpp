@@ -1,5 +1,7 @@
 #include "host/QtHost.h"
 
+#include "host/Keys.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -8,9 +10,44 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryFile>
+#include <QWindow>
 
 namespace quibbler {
+
+// Remembers the order in which the program's windows last came up or were
+// activated, so that a dialog can stand over the window in front.
+class WindowOrder : public QObject {
+public:
+    QWidget* front() const
+    {
+        for (const QPointer<QWidget>& window : m_recent) {
+            if (window && window->isVisible())
+                return window;
+        }
+        return nullptr;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+            && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            const Qt::WindowType type = window->windowType();
+            if (window->isWindow() && (type == Qt::Window || type == Qt::Dialog)) {
+                m_recent.removeIf(
+                    [window](const QPointer<QWidget>& known) { return !known || known == window; });
+                m_recent.prepend(window);
+            }
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QWidget>> m_recent;
+};
 
 namespace {
 
@@ -18,32 +55,80 @@ namespace {
 // them fast while the working screen still animates smoothly.
 constexpr qint64 kYieldIntervalMs = 10;
 
-QWidget* dialogParent()
+// Qt shows the application's name in a title bar whose title is empty. A blank
+// title on the window system's side keeps the bar empty, while the dialog's
+// own title stays empty.
+class BlankTitleBar : public QObject {
+public:
+    explicit BlankTitleBar(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && window->windowTitle().isEmpty()
+            && window->windowHandle())
+            window->windowHandle()->setTitle(QStringLiteral(" "));
+        return false;
+    }
+};
+
+void setTitle(QWidget& dialog, const QString& title)
 {
-    return QApplication::activeWindow();
+    dialog.setWindowTitle(title);
+    if (title.isEmpty())
+        new BlankTitleBar(dialog);
+}
+
+// Runs a dialog made on the heap (a parent closed meanwhile takes it along)
+// and reads it when it was accepted.
+template <typename Dialog, typename Read>
+auto accepted(Dialog* made, Read read) -> std::optional<decltype(read(*made))>
+{
+    QPointer<Dialog> dialog(made);
+    std::optional<decltype(read(*made))> result;
+    if (dialog->exec() == QDialog::Accepted && dialog)
+        result = read(*dialog);
+    delete dialog;
+    return result;
 }
 
 } // namespace
 
-QtHost::QtHost(QString programFolder) : m_programFolder(std::move(programFolder))
+QtHost::QtHost(QString programFolder)
+    : m_programFolder(std::move(programFolder)),
+      m_windows(std::make_unique<WindowOrder>()),
+      m_enterKey(std::make_unique<ButtonEnterKey>())
 {
     m_sinceYield.start();
+    qApp->installEventFilter(m_windows.get());
+    qApp->installEventFilter(m_enterKey.get());
+}
+
+QtHost::~QtHost() = default;
+
+QWidget* QtHost::dialogParent() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_windows->front();
 }
 
 Answer QtHost::msgBox(const QString& prompt, Buttons buttons, const std::optional<QString>& title)
 {
-    QMessageBox box(dialogParent());
-    box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(title.value_or(applicationTitle()));
-    box.setText(prompt);
-    box.setTextFormat(Qt::PlainText);
+    QPointer<QMessageBox> box = new QMessageBox(dialogParent());
+    box->setIcon(QMessageBox::NoIcon);
+    setTitle(*box, title.value_or(applicationTitle()));
+    box->setText(prompt);
+    box->setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    const int result = box.exec();
+    const int result = box->exec();
+    delete box;
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -51,10 +136,12 @@ Answer QtHost::msgBox(const QString& prompt, Buttons buttons, const std::optiona
 
 QString QtHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    bool ok = false;
-    const QString text
-        = QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    auto* dialog = new QInputDialog(dialogParent());
+    setTitle(*dialog, title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    return accepted(dialog, [](QInputDialog& input) { return input.textValue(); })
+        .value_or(QString());
 }
 
 QString QtHost::openFileDialog(const FileDialogRequest& request)
@@ -69,39 +156,41 @@ QString QtHost::saveFileDialog(const FileDialogRequest& request)
 
 QString QtHost::fileDialog(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(dialogParent(), request.title, request.folder);
+    auto* dialog = new QFileDialog(dialogParent(), request.title, request.folder);
     // Qt's own dialog behaves the same on every desktop and under test.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
     // The file need not exist for either dialog, and replacing a file is not questioned.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save)
-        dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters(qtNameFilters(request.filter));
+        dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setNameFilters(qtNameFilters(request.filter));
     if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog.selectedFiles();
+        dialog->selectFile(request.fileName);
+    const QStringList chosen = accepted(dialog, [](QFileDialog& files) {
+                                   return files.selectedFiles();
+                               }).value_or(QStringList());
     return chosen.isEmpty() ? QString() : QDir::cleanPath(chosen.first());
 }
 
 std::optional<QFont> QtHost::fontDialog(const QFont& initial)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, dialogParent());
-    if (!ok)
-        return std::nullopt;
-    return font;
+    auto* dialog = new QFontDialog(dialogParent());
+    // Given no style name, the dialog picks its face's first style (often an
+    // oblique one); the name of the style the font really shows keeps it as it is.
+    QFont start = initial;
+    if (start.styleName().isEmpty())
+        start.setStyleName(QFontInfo(initial).styleName());
+    dialog->setCurrentFont(start);
+    return accepted(dialog, [](QFontDialog& fonts) { return fonts.selectedFont(); });
 }
 
 std::optional<QColor> QtHost::colorDialog(const QColor& initial)
 {
-    const QColor color = QColorDialog::getColor(initial, dialogParent());
-    if (!color.isValid())
-        return std::nullopt;
-    return color;
+    auto* dialog = new QColorDialog(dialogParent());
+    dialog->setCurrentColor(initial);
+    return accepted(dialog, [](QColorDialog& colors) { return colors.selectedColor(); });
 }
 
 void QtHost::setClipboardText(const QString& text)

@@ -5,13 +5,26 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+
+class QWidget;
+
 namespace quibbler {
 
-// The host on the real Qt dialogs, clipboard and event loop.
+class ButtonEnterKey;
+class WindowOrder;
+
+// The host on the real Qt dialogs, clipboard and event loop. Its dialogs
+// stand over the window they block; while it lives, Enter presses the focused
+// button in every window. Create it after the application object.
 class QtHost : public Host {
 public:
     // programFolder: where the start-up files live (see chooseDataFolder).
     explicit QtHost(QString programFolder);
+    ~QtHost() override;
+
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
 
     Answer msgBox(const QString& prompt, Buttons buttons,
                   const std::optional<QString>& title) override;
@@ -30,8 +43,13 @@ public:
 
 private:
     QString fileDialog(const FileDialogRequest& request, bool save);
+    // The window a dialog blocks: the modal window in front, else the window
+    // that last came up or was activated.
+    QWidget* dialogParent() const;
 
     QString m_programFolder;
+    std::unique_ptr<WindowOrder> m_windows;
+    std::unique_ptr<ButtonEnterKey> m_enterKey;
     GeneratorRandom m_random;
     QElapsedTimer m_sinceYield;
 };

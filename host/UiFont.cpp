@@ -1,7 +1,13 @@
 #include "host/UiFont.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QStringList>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace quibbler {
 
@@ -44,6 +50,23 @@ QFont uiFontFor(const QString& family, double points)
     QFont font(family);
     font.setPointSizeF(points);
     return font;
+}
+
+QString entryTooltip(const QString& word, int position, const QFontMetrics& metrics, int maxWidth)
+{
+    const QString suffix = QLatin1String(" - ") + QString::number(position);
+    const int room = std::max(0, maxWidth - metrics.horizontalAdvance(suffix));
+    return metrics.elidedText(word, Qt::ElideRight, room) + suffix;
+}
+
+int tooltipTextRoom(const QWidget& control)
+{
+    const QScreen* screen = control.screen();
+    const int screenWidth = screen ? screen->geometry().width() : 640;
+    // A tooltip adds a margin of its frame width and one pixel on each side, an
+    // indent and a pixel of its own; a few pixels more absorb rounding.
+    const int frame = control.style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth);
+    return std::max(0, screenWidth - 2 * (frame + 1) - 8);
 }
 
 } // namespace quibbler

@@ -56,7 +56,10 @@ void WordCountWindow::compute()
         List1->addItems(letterRows(main.lstw->entries()));
         List2->addItems(letterRows(main.lstproper->entries()));
     }
+    // Shown after the main window, the list comes out on top.
     show();
+    raise();
+    activateWindow();
 }
 
 void WordCountWindow::Command1_Click()

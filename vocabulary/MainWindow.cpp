@@ -7,12 +7,12 @@
 #include "host/Keys.h"
 #include "host/ListBox.h"
 #include "host/LongText.h"
+#include "host/Placement.h"
 #include "host/RandomSource.h"
 #include "host/WrappingButtons.h"
 #include "poetry/PoetryWindow.h"
 #include "queries/QueryCommands.h"
 #include "queries/WordCountWindow.h"
-#include "sentences/Capitalization.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/SentenceGenerator.h"
 
@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 
@@ -122,12 +121,7 @@ void MainWindow::Form_Load()
 
     m_host.random().seed(1000);
 
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(available.left() + (available.width() - outer.width()) / 2,
-             available.top() + (available.height() - outer.height()) / 2);
-    }
+    centreOnScreen(*this);
 
     Randomizer();
 
@@ -162,13 +156,6 @@ bool MainWindow::txts_KeyDown(int keyCode, int shiftState)
     return true;
 }
 
-void MainWindow::Capitalize()
-{
-    lstproper->setSelectedPos(properNounStop(*lstproper, curword));
-    curword = capitalized(*lstproper, curword);
-    found = false;
-}
-
 void MainWindow::showCounts()
 {
     lblwk->setText(QString::number(lstw->count()));
@@ -185,7 +172,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::cmdopt_Click()
 {
-    m_forms.frmoptions().exec();
+    execOver(m_forms.frmoptions(), *this);
 }
 
 void MainWindow::mnucbpoet_Click()
@@ -263,7 +250,7 @@ void MainWindow::mnubgcolor_Click()
 
 void MainWindow::cmdabout_Click()
 {
-    m_forms.frmabout().exec();
+    execOver(m_forms.frmabout(), *this);
 }
 
 void MainWindow::mnuoptions_Click()

@@ -3,9 +3,12 @@
 #include "host/Host.h"
 #include "host/Keys.h"
 #include "host/ListBox.h"
+#include "host/UiFont.h"
 #include "vocabulary/MainWindow.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QToolTip>
 
 namespace quibbler {
 
@@ -57,8 +60,8 @@ void MainWindow::lstproper_MouseMove()
 
 void MainWindow::refreshTooltip(ListBox& list)
 {
-    list.setToolTip(list.selectedText() + QLatin1String(" - ")
-                    + QString::number(list.selectedPos() + 1));
+    list.setToolTip(entryTooltip(list.selectedText(), list.selectedPos() + 1,
+                                 QFontMetrics(QToolTip::font()), tooltipTextRoom(list)));
 }
 
 void MainWindow::cmdquit_Click()

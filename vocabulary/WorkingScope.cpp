@@ -1,6 +1,8 @@
 #include "vocabulary/WorkingScope.h"
 
 #include "app/Forms.h"
+#include "host/Placement.h"
+#include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
 
 namespace quibbler {
@@ -14,12 +16,14 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
         // The screen appears where the user was looking: over the first window it stands in for.
         for (QWidget* window : standIns) {
             if (window && window->isVisible()) {
-                work.move(window->frameGeometry().center() - work.rect().center());
+                centreOn(work, window->frameGeometry());
                 break;
             }
         }
         work.clearStopRequest();
     }
+    // Above the main window, which may stay in view (a poem hides only its own window).
+    keepAbove(work, m_forms.frmcbox());
     work.show();
     work.raise();
     work.activateWindow();
@@ -37,9 +41,10 @@ WorkingScope::~WorkingScope()
         if (window)
             window->show();
     }
-    if (!m_hidden.isEmpty() && m_hidden.first()) {
-        m_hidden.first()->raise();
-        m_hidden.first()->activateWindow();
+    // The window shown last comes to the front.
+    if (!m_hidden.isEmpty() && m_hidden.last()) {
+        m_hidden.last()->raise();
+        m_hidden.last()->activateWindow();
     }
     WorkingScreen& work = m_forms.frmwork();
     if (--m_forms.m_workDepth == 0) {
