@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 
@@ -94,8 +95,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         else
             lstproper_MouseMove();
     } else if (list && event->type() == QEvent::ToolTip) {
-        // The list's own tooltip, whatever entry the pointer is over.
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), list->toolTip(),
+        // The list's own tooltip, whatever entry the pointer is over, shown as
+        // the plain text it is: a word such as "<b>x" is not markup.
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           Qt::convertFromPlainText(list->toolTip(), Qt::WhiteSpaceNoWrap),
                            list->viewport());
         return true;
     }
