@@ -2,10 +2,15 @@
 #include "host/QtHost.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 
@@ -31,15 +36,85 @@ QString dataFolder()
     return quibbler::chooseDataFolder(programDir, userDataDir);
 }
 
+// The program's few options; Qt's own (-platform, -style, -display...) come on
+// top and are taken by QApplication.
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Shows this help and exits.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Shows the program's name and version and exits.")};
+
+    explicit CommandLine(const QStringList& arguments)
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Quibbler learns the words you type into its window and answers with random\n"
+            "sentences and poems made of them. Without options it opens its window.\n"
+            "See quibbler(6) for the files it keeps and its keys."));
+        // "-stylesheet" is one of Qt's options, not -s -t -y... with an -h among them.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        ok = parser.parse(arguments) && parser.positionalArguments().isEmpty();
+    }
+
+    QString error() const
+    {
+        if (!parser.errorText().isEmpty())
+            return parser.errorText();
+        return QStringLiteral("Unexpected argument '%1'.")
+            .arg(parser.positionalArguments().first());
+    }
+
+    bool ok = false;
+};
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Help and version are answered before the window system is reached, so
+    // they work without a display.
+    {
+        const CommandLine early(argumentsOf(argc, argv));
+        if (early.parser.isSet(early.help)) {
+            const QCoreApplication names(argc, argv); // the usage line names the program
+            print(stdout, early.parser.helpText());
+            return 0;
+        }
+        if (early.parser.isSet(early.version)) {
+            print(stdout, QStringLiteral("Quibbler " QUIBBLER_VERSION "\n"));
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quibbler"));
+    QApplication::setApplicationVersion(QStringLiteral(QUIBBLER_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quibbler"));
     QApplication::setDesktopFileName(QStringLiteral(QUIBBLER_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quibbler.png")));
+
+    // Qt has taken its own options; whatever is left must be the program's.
+    const CommandLine line(QApplication::arguments());
+    if (!line.ok) {
+        print(stderr, QStringLiteral("quibbler: %1\n%2").arg(line.error(), line.parser.helpText()));
+        return 2;
+    }
+
     // The program ends through its own quit and close commands, which may first
     // save; a long operation that hides every window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,9 +1,11 @@
-# The desktop integration files and the Debian package, included by app/ after
-# the quibbler target and QUIBBLER_APP_ID are defined.
+# The desktop integration files, the manual page and the Debian package,
+# included by app/ after the quibbler target and QUIBBLER_APP_ID are defined.
 #
 #   cmake -S . -B build-pkg -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DQUIBBLER_TESTS=OFF
 #   cmake --build build-pkg
 #   cd build-pkg && cpack -G DEB
+#
+# scripts/package-check does all this and checks the package with lintian.
 set(quibbler_packaging_dir ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${quibbler_packaging_dir}/${QUIBBLER_APP_ID}.desktop
@@ -14,6 +16,32 @@ install(FILES ${PROJECT_SOURCE_DIR}/app/icons/quibbler.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${QUIBBLER_APP_ID}.svg)
 install(FILES ${quibbler_packaging_dir}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quibbler)
+
+# The package's version comes from project(); its changelog must have an entry
+# for it, newest first.
+file(STRINGS ${quibbler_packaging_dir}/changelog quibbler_changelog_top LIMIT_COUNT 1)
+if(NOT quibbler_changelog_top MATCHES "^quibbler \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog: the first entry is not for version ${PROJECT_VERSION}")
+endif()
+
+# The manual page and the changelog go in gzip-compressed at the highest level,
+# without a file name or time in the header, so that builds are reproducible.
+find_program(QUIBBLER_GZIP gzip REQUIRED)
+set(quibbler_compressed)
+foreach(file quibbler.6 changelog)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${file})
+    add_custom_command(OUTPUT ${out}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${quibbler_packaging_dir}/${file} ${out}
+        COMMAND ${QUIBBLER_GZIP} -9nf ${out}
+        DEPENDS ${quibbler_packaging_dir}/${file}
+        VERBATIM)
+    list(APPEND quibbler_compressed ${out}.gz)
+endforeach()
+add_custom_target(quibbler_docs ALL DEPENDS ${quibbler_compressed})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/quibbler.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quibbler)
 
 set(CPACK_GENERATOR DEB)

@@ -76,6 +76,9 @@ PoetryWindow::PoetryWindow(Forms& forms, Host& host) : m_forms(forms), m_host(ho
     txtp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtp->setToolTip(QStringLiteral("Quibbler's response"));
+    // Screen readers name each box after the caption over it.
+    Label2->setBuddy(txtlines);
+    Label1->setBuddy(txtp);
 
     const QList<QWidget*> tabOrder{txtlines, txtp, optu, optd, cmdpoem, optr, chkli, optrnd};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)

@@ -57,6 +57,13 @@ OptionsWindow::OptionsWindow()
 
     cmdok = place(new QPushButton(QStringLiteral("OK"), this), "cmdok", 120, 464, 105, 33);
 
+    // Screen readers name each box after the caption beside it.
+    Label1->setBuddy(txtword);
+    Label2->setBuddy(cbopersonal);
+    Label3->setBuddy(txtpattern);
+    Label4->setBuddy(txtwl);
+    Label5->setBuddy(txtdelim);
+
     const QList<QWidget*> tabOrder{optucase,    optnorm, optlcase,   cmdok, chkc,    txtword,
                                    cbopersonal, Check1,  txtpattern, txtwl, txtdelim};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)

@@ -107,6 +107,13 @@ void MainWindow::buildControls()
     Label7 = captionLabel(client, "Label7", QStringLiteral("Add Proper Nouns for QBL to learn"),
                           280, 440);
     txtpn = textBox(client, "txtpn", 264, 480, 297, 97);
+    // Screen readers name each box and list after the caption over it.
+    Label3->setBuddy(txtw);
+    Label2->setBuddy(txts);
+    Label5->setBuddy(txtl);
+    Label7->setBuddy(txtpn);
+    lstw->setAccessibleName(Label1->text());
+    lstproper->setAccessibleName(Label8->text());
 
     cmdsave = button(client, "cmdsave", QStringLiteral("&Save"), QStringLiteral("Save a text file"),
                      32);
