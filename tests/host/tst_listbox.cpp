@@ -24,18 +24,6 @@ private slots:
         QCOMPARE(list.findIgnoringCase(u"cat"), -1);
     }
 
-    void selection()
-    {
-        ListBox list;
-        list.appendAll({"a", "b", "c"});
-        QCOMPARE(list.selectedPos(), -1);
-        QCOMPARE(list.selectedText(), QString());
-        list.setSelectedPos(2);
-        QCOMPARE(list.selectedText(), QString("c"));
-        list.setSelectedPos(3); // outside: nothing selected
-        QCOMPARE(list.selectedPos(), -1);
-    }
-
     void limit()
     {
         ListBox list;

@@ -9,91 +9,80 @@
 
 // Every dialog is answered, and so closed, before anything about it is checked:
 // a failed check then cannot leave it waiting for the test's time-out.
-const struct MessageRow {
-    const char* tag;
-    Buttons buttons;
-    std::optional<QString> title;
-    QMessageBox::StandardButton click;
-    Answer answer;
-    QString shown; // "title|text|buttons"
-} kMessages[] = {
-    {"Yes, with a title", Buttons::YesNo, "Quit?", QMessageBox::Yes, Answer::Yes,
-     "Quit?|Sure?|No Yes"},
-    {"No, the program's title",
-     Buttons::YesNo,
-     {},
-     QMessageBox::No,
-     Answer::No,
-     "Quibbler|Sure?|No Yes"},
+// clang-format off
+const struct {
+    const char* tag; Buttons buttons; std::optional<QString> title;
+    QMessageBox::StandardButton click; Answer answer; QString shown;
+} kBoxes[] = {
+    {"Yes, titled", Buttons::YesNo, "Quit?", QMessageBox::Yes, Answer::Yes, "Quit?|Sure?|No Yes"},
+    {"No, untitled", Buttons::YesNo, {}, QMessageBox::No, Answer::No, "Quibbler|Sure?|No Yes"},
     {"OK, an empty title", Buttons::Ok, "", QMessageBox::Ok, Answer::Ok, "|Sure?|OK"},
 };
+// clang-format on
 
 class TestQtHost : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QtHost m_host{m_dir.path()};
+    QStringList m_shown; // what the dialogs showed
 
 private slots:
-    void messageBox_data() { addRows(kMessages); }
+    void init() { m_shown.clear(); }
+
+    void messageBox_data() { addRows(kBoxes); }
     void messageBox()
     {
-        const MessageRow& row = rowOf(kMessages);
-        QString shown;
+        const auto& row = rowOf(kBoxes);
         whenDialogShows([&](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
-            if (!box)
-                return void(dialog->close());
-            QStringList buttons;
-            for (QAbstractButton* button : box->buttons())
-                buttons.append(button->text().remove('&'));
-            buttons.sort();
-            shown = box->windowTitle() + '|' + box->text() + '|' + buttons.join(' ');
-            if (QAbstractButton* button = box->button(row.click))
-                button->click();
-            else
-                box->close();
+            QAbstractButton* click = box ? box->button(row.click) : nullptr;
+            if (box) {
+                QStringList buttons;
+                for (QAbstractButton* button : box->buttons())
+                    buttons.append(button->text().remove('&'));
+                buttons.sort();
+                m_shown << box->windowTitle() + '|' + box->text() + '|' + buttons.join(' ');
+            }
+            click ? click->click() : void(dialog->close());
         });
         QCOMPARE(m_host.msgBox("Sure?", row.buttons, row.title), row.answer);
-        QCOMPARE(shown, row.shown);
+        QCOMPARE(m_shown, QStringList{row.shown});
     }
 
+    // Cancel gives an empty text, whatever was typed.
     void inputBox()
     {
-        QStringList defaults;
-        const auto answer = [&](bool accept) {
-            whenDialogShows([&defaults, accept](QWidget* dialog) {
+        for (bool accept : {true, false}) {
+            whenDialogShows([&](QWidget* dialog) {
                 auto* input = qobject_cast<QInputDialog*>(dialog);
+                m_shown << (input ? input->windowTitle() + '|' + input->textValue()
+                                  : "not an input box");
                 if (!input)
                     return void(dialog->close());
-                defaults.append(input->textValue());
                 input->setTextValue("12 words");
                 accept ? input->accept() : input->reject();
             });
-        };
-        answer(true);
-        QCOMPARE(m_host.inputBox("How many words?", "Words", "7"), QString("12 words"));
-        answer(false);
-        QCOMPARE(m_host.inputBox("Letter?", "Find", {}), QString());
-        QCOMPARE(defaults, (QStringList{"7", ""}));
+            QCOMPARE(m_host.inputBox("How many words?", "Words", "7"), accept ? "12 words" : "");
+        }
+        QCOMPARE(m_shown, QStringList(2, "Words|7"));
     }
 
     void fileDialogs()
     {
-        QStringList shown;
         whenDialogShows([&](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             if (!files || !name)
                 return void(dialog->close());
-            shown << files->windowTitle() << files->nameFilters()
-                  << files->directory().absolutePath() << name->text();
+            m_shown << files->windowTitle() << files->nameFilters()
+                    << files->directory().absolutePath() << name->text();
             name->setText("mywords");
             QMetaObject::invokeMethod(files, "accept");
         });
         const QString folder = QDir(m_dir.path()).absolutePath();
         const QString chosen = m_host.saveFileDialog(
             {"Save text file...", kTextFileFilter, "qblvocab.txt", folder, kHideReadOnly});
-        QCOMPARE(shown,
+        QCOMPARE(m_shown,
                  (QStringList{"Save text file...", "Text Files (*.txt)", folder, "qblvocab.txt"}));
         // The filter's extension is added to a bare name.
         QCOMPARE(chosen, QDir(folder).filePath("mywords.txt"));
@@ -114,7 +103,6 @@ private slots:
     {
         const QString fallback = m_dir.filePath("user/data");
         QCOMPARE(chooseDataFolder(m_dir.path(), fallback), m_dir.path());
-
         // A program folder where no file can be created gives way to the user's folder.
         writeFile(m_dir.filePath("blocker"), {});
         QCOMPARE(chooseDataFolder(m_dir.filePath("blocker/bin"), fallback), fallback);

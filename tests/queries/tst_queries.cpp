@@ -1,16 +1,8 @@
 #include "queries/LetterRows.h"
 #include "support/TestCommon.h"
 
-QStringList rowsOf(const QListWidget* list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows.append(list->item(i)->text());
-    return rows;
-}
-
 // clang-format off
-const struct RowRow { const char* tag; int count; double total; QString row; } kRows[] = {
+const struct { const char* tag; int count; double total; QString row; } kRows[] = {
     {"12 of 40", 12, 40, "A- 12  30%"}, {"1 of 300", 1, 300, "A- 1  .3%"},
     {"0 of 0", 0, 1e-06, "A- 0  0%"}, {"1 of 16, half to even", 1, 16, "A- 1  6.2%"},
     {"3 of 16, half to even", 3, 16, "A- 3  18.8%"}, {"2 of 3", 2, 3, "A- 2  66.7%"},
@@ -18,7 +10,7 @@ const struct RowRow { const char* tag; int count; double total; QString row; } k
 };
 
 // Words: tea Tiger toe tomato cab Abba ab; names: Mary mike Bob. The first letter is "z" before.
-const struct CountRow {
+const struct {
     const char* tag; const char* item; QString answer, length, message, title, letterAfter;
 } kCounts[] = {
     {"words by letter", "mnufind", "tea", "", "4 instances found.", "Results", "t"},
@@ -32,7 +24,7 @@ const struct CountRow {
 };
 
 // Words: dog Cat bird, the last selected; names: Rome Paris, none selected.
-const struct FindRow {
+const struct {
     const char* tag; const char* item; QString answer; int selected; QString message;
 } kFinds[] = {
     {"first word", "mnufindw", "dog", 0, ""},
@@ -44,7 +36,7 @@ const struct FindRow {
 };
 
 // Four entries, the second selected; -2: refused.
-const struct JumpRow { const char* tag; QString answer; int selected; } kJumps[] = {
+const struct { const char* tag; QString answer; int selected; } kJumps[] = {
     {"1", "1", 0}, {"count", "4", 3}, {"2.5 rounds to even", "2.5", 2}, {"0.5", "0.5", 0},
     {"0.3 clears", "0.3", -1}, {"number then letters", "2nd", 1}, {"blanks first", "  2", 1},
     {"past the end", "5", -2}, {"zero", "0", -2}, {"negative", "-1", -2}, {"word", "two", -2},
@@ -88,8 +80,7 @@ private slots:
         QCOMPARE(app.options().txtword->text(), letterAfter);
         QCOMPARE(app.forms.frmworkLoaded(), item != QByteArray("mnufproper"));
         QVERIFY(main.isVisible());
-        // The contain count leaves the words on their last entry; the others set the selection
-        // back.
+        // The contain count leaves the words on their last entry; the others put it back.
         QCOMPARE(main.lstw->selectedPos(), item == QByteArray("mnucontain") ? 6 : 1);
         QCOMPARE(main.lstproper->selectedPos(), 2);
     }
@@ -138,19 +129,19 @@ private slots:
         WordCountWindow* window = &app.forms.frmfw();
         QVERIFY(window->isVisible() && main.isVisible() && !app.forms.frmwork().isVisible());
         QCOMPARE(window->Label1->text(), "Words" + QString(23, ' ') + "Proper Nouns");
-        QCOMPARE(rowsOf(window->List1).at(0), QString("A- 2  66.7%"));
-        QCOMPARE(rowsOf(window->List2).at(16), QString("Q- 1  100%"));
+        QCOMPARE(window->List1->item(0)->text(), QString("A- 2  66.7%"));
+        QCOMPARE(window->List2->item(16)->text(), QString("Q- 1  100%"));
         QVERIFY(main.lstw->selectedPos() == 2 && main.lstproper->selectedPos() == -1);
 
         // A snapshot: learning changes nothing until F5, in either list.
         enterText(main.txtl, "bee");
         QTest::mouseClick(main.Command1, Qt::LeftButton);
         QCOMPARE(&app.forms.frmfw(), window);
-        QCOMPARE(rowsOf(window->List1).at(1), QString("B- 1  33.3%"));
+        QCOMPARE(window->List1->item(1)->text(), QString("B- 1  33.3%"));
         QTest::keyClick(window->List2, Qt::Key_F5);
         QTest::keyClick(window->List1, Qt::Key_F5);
         QCOMPARE(window->List1->count() + window->List2->count(), 52);
-        QCOMPARE(rowsOf(window->List1).at(1), QString("B- 2  50%"));
+        QCOMPARE(window->List1->item(1)->text(), QString("B- 2  50%"));
 
         // Closing destroys it; opening again computes afresh.
         QTest::mouseClick(window->Command1, Qt::LeftButton);
@@ -158,7 +149,7 @@ private slots:
         QVERIFY(!app.forms.frmfwLoaded());
         main.lstw->clearAll();
         QTest::mouseClick(main.Command1, Qt::LeftButton);
-        QCOMPARE(rowsOf(app.forms.frmfw().List1).at(0), QString("A- 0  0%"));
+        QCOMPARE(app.forms.frmfw().List1->item(0)->text(), QString("A- 0  0%"));
     }
 };
 

@@ -17,7 +17,7 @@ const char* const kPast[][2] = {
     {"go", "goed"}, {"", ""}, {"ed", "ed"}, {"y", "y"}, {"ED", "EDed"}, {"New York", "New Yorked"},
 };
 
-const struct MeanRow {
+const struct {
     const char* tag; QStringList words; QString letter, length; Draws draws; QString answer;
 } kMean[] = {
     {"one word", {"jump"}, "", "", {0.3}, "I jumped your mom last night."},
@@ -29,7 +29,7 @@ const struct MeanRow {
     {"letter nobody has", {"apple"}, "q", "", {0.0}, ""},
 };
 
-const struct AskRow {
+const struct {
     const char* tag; QString letter; Draws draws; QString answer; int selected;
 } kInquisitive[] = {
     {"what's a", "", {0.0, 0.0}, "What's a swim?", 0},
@@ -42,9 +42,7 @@ const struct AskRow {
 };
 
 const QStringList kFarm{"cow", "ant", "tree"};
-const struct CustomRow {
-    const char* tag; QStringList words; QString pattern, letter, answer;
-} kCustom[] = {
+const struct { const char* tag; QStringList words; QString pattern, letter, answer; } kCustom[] = {
     {"cat", kFarm, "cat", "", "cow ant tree "},
     {"case ignored", kFarm, "CaT", "", "cow ant tree "},
     {"unfit letters skipped", kFarm, "c t", "", "cow tree "},

@@ -5,7 +5,7 @@
 // a delimiter and that a text cut in pieces gives the same runs.
 const QString& D = kDefaultDelimiters;
 // clang-format off
-const struct WordsRow { const char* tag; QString text, delimiters; QStringList runs; } kWords[] = {
+const struct { const char* tag; QString text, delimiters; QStringList runs; } kWords[] = {
     {"sentence", "Hello, world! Hello again.", D, {"Hello", "", "world", "", "Hello", "again", ""}},
     {"no trailing delimiter", "Hello world", D, {"Hello", "world"}},
     {"empty", "", D, {""}},
@@ -22,7 +22,7 @@ const struct WordsRow { const char* tag; QString text, delimiters; QStringList r
 };
 
 // Names as a text box holds them: one LF per line break.
-const struct NamesRow { const char* tag; QString boxText; QStringList names; } kNames[] = {
+const struct { const char* tag; QString boxText; QStringList names; } kNames[] = {
     {"punctuation and blank", "Alice, Bob. Carol", {"Alice", "Bob", "Carol"}},
     {"letter after comma", "Alice,Bob", {"Alice", "Bob"}},
     {"blank separates", "Mary Ann", {"Mary", "Ann"}},

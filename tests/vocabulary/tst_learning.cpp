@@ -2,7 +2,7 @@
 
 // What the store makes of the runs; how text is cut is in the cutting tests.
 // clang-format off
-const struct LearnRow {
+const struct {
     const char* tag; QStringList known; QString text; QStringList after; int selected; bool changed;
 } kLearn[] = {
     {"sentence", {}, "Hello, world! Hello again.", {"Hello", "world", "again"}, 2, true},
@@ -18,7 +18,7 @@ const struct LearnRow {
     {"pasted separators", {}, u"a\u00A0b\u2028c"_s, {u"a\u00A0b\u2028c"_s}, -1, true},
 };
 
-const struct NamesRow {
+const struct {
     const char* tag; QStringList known; QString text; QStringList after; int selected;
 } kNames[] = {
     {"punctuation", {}, "Alice, Bob. Carol", {"Alice", "Bob", "Carol"}, 1},

@@ -2,7 +2,7 @@
 
 // clang-format off
 const QByteArray kThree = fileOf({"dog", "New York", "cat"});
-const struct LoadRow {
+const struct {
     const char* tag; QStringList known; QByteArray file; bool clear; QStringList after;
 } kLoads[] = {
     {"replace", {"old", "Dog"}, kThree, true, {"dog", "New", "York", "cat"}},
@@ -16,16 +16,14 @@ const struct LoadRow {
 };
 
 // A save or load that is cancelled ("") or fails changes nothing; a failure says where.
-const struct MissRow { const char* tag; const char* item; QString path; } kMisses[] = {
+const struct { const char* tag; const char* item; QString path; } kMisses[] = {
     {"save cancelled", "mnusave", ""}, {"save under a file", "mnusave", "blocker/words.txt"},
     {"save onto a folder", "mnusave", "folder"}, {"load cancelled", "mnuload", ""},
     {"load a missing file", "mnuload", "missing.txt"}, {"load a folder", "mnuload", "folder"},
 };
 
 // A load with unsaved words first offers to save them.
-const struct PromptRow {
-    const char* tag; Answer answer; QString savePath; QStringList after;
-} kPrompts[] = {
+const struct { const char* tag; Answer answer; QString savePath; QStringList after; } kPrompts[] = {
     {"no: straight to the load", Answer::No, "", {"fresh"}},
     {"yes: saves first", Answer::Yes, "saved.txt", {"fresh"}},
     {"yes, save cancelled: loads", Answer::Yes, "", {"fresh"}},

@@ -51,7 +51,7 @@ static QStringList snapshot(const QString& dir)
 }
 
 // clang-format off
-const struct FieldsRow { const char* tag; QString text; QStringList fields; } kFields[] = {
+const struct { const char* tag; QString text; QStringList fields; } kFields[] = {
     {"blanks", u" \t a b \t,  \t\" a \t\",c"_s, {u"a b"_s, u" a \t"_s, u"c"_s}},
     {"commas and line ends", u"a,\r\n,b,"_s, {u"a"_s, QString(), QString(), u"b"_s}},
     {"line ends", u"a\rb\nc\r\nd\n\re\r"_s, {u"a"_s, u"b"_s, u"c"_s, u"d"_s, {}, u"e"_s}},
@@ -63,7 +63,7 @@ const struct FieldsRow { const char* tag; QString text; QStringList fields; } kF
 };
 
 const char kCut[] = "\xE2\xE2\x82\xAC a\xE2\x82\xAC"; // the last byte is past the end
-const struct DecodedRow { const char* tag; QByteArray bytes; QString text; } kDecoded[] = {
+const struct { const char* tag; QByteArray bytes; QString text; } kDecoded[] = {
     {"UTF-8", "Zo\xC3\xAB \xE6\x97\xA5 \xF0\x9F\x98\x80!"_ba, u"Zoë 日 😀!"_s},
     {"BOM, cp1252", "\xEF\xBB\xBF\x80\x92\x9F caf\xE9"_ba, u"€’Ÿ café"_s},
     {"ill-formed", "\xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 "
