@@ -20,11 +20,6 @@ QString withCrLf(QStringView boxText)
     return text;
 }
 
-bool isDelim(QStringView letter, QStringView delimiters)
-{
-    return letter.size() == 1 && delimiters.contains(letter.front());
-}
-
 QStringList cutWords(QStringView text, QStringView delimiters)
 {
     QStringList runs;

@@ -23,10 +23,6 @@ inline const QString kProperNounSkipped = QStringLiteral(" \t\r\n");
 // for the CR LF that a line break is in the files and on the clipboard.
 QString withCrLf(QStringView boxText);
 
-// True when letter is exactly one of the delimiter characters; an empty letter
-// never is.
-bool isDelim(QStringView letter, QStringView delimiters);
-
 // Every run of the text between delimiter characters, in order, empty runs
 // included (a text with n delimiters has n + 1 runs), each underscore in a run
 // turned into a space.

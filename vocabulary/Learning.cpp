@@ -141,11 +141,6 @@ bool MainWindow::learnWord(StoreLearner& learner, QStringView word)
     return true;
 }
 
-bool MainWindow::isDelim(const QString& letter) const
-{
-    return quibbler::isDelim(letter, m_forms.frmoptions().txtdelim->text());
-}
-
 void MainWindow::Timer1_Timer()
 {
     // Learning reads the box and clears it itself when it ends.

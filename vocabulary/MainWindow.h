@@ -43,15 +43,12 @@ public:
     // Learns the learn box's text; false when the word list was full and words
     // were left out.
     bool LearnReg();
-    bool isDelim(const QString& letter) const;
     void Timer1_Timer();
     bool txtpn_KeyDown(int keyCode, int shiftState);
 
-    // Answers: Enter in "Number of Words", the copy key of the response box,
-    // the filtered word cache and proper-noun capitals.
+    // Answers: Enter in "Number of Words" and the copy key of the response box.
     bool txtw_KeyDown(int keyCode, int shiftState);
     bool txts_KeyDown(int keyCode, int shiftState);
-    void Capitalize();
 
     // Vocabulary files.
     SaveOutcome cmdsave_Click();
