@@ -70,7 +70,7 @@ PoetryWindow::PoetryWindow(Forms& forms, Host& host) : m_forms(forms), m_host(ho
     lbltitle = place(new QLabel(this), "lbltitle", 382, 40, 5, 20);
     lbltitle->setTextFormat(Qt::PlainText);
     lbltitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    txtp = place(new QPlainTextEdit(this), "txtp", kPoemLeft, kPoemTop, 449, 393);
+    txtp = place(new ExactTextBox(this), "txtp", kPoemLeft, kPoemTop, 449, 393);
     txtp->setReadOnly(true);
     txtp->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

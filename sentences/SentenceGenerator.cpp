@@ -1,6 +1,7 @@
 #include "sentences/SentenceGenerator.h"
 
 #include "app/Forms.h"
+#include "host/Characters.h"
 #include "host/Host.h"
 #include "host/ListBox.h"
 #include "host/LongText.h"
@@ -179,7 +180,7 @@ QString SentenceGenerator::custom()
     WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     QString answer;
     double words = 0;
-    for (const QChar character : pattern) {
+    for (const QStringView character : characters(pattern)) {
         if (words >= m_main.forms().wordLimit) {
             m_reachedLimit = true;
             break;
@@ -187,7 +188,7 @@ QString SentenceGenerator::custom()
         if (!m_main.forms().keepWorking())
             break;
         const QString previous = letter;
-        letter = character;
+        letter = character.toString();
         if (letter != previous)
             source.pick(letter, length);
         if (source.count(true) == 0)

@@ -157,7 +157,7 @@ bool MainWindow::txtpn_KeyDown(int keyCode, int /*shiftState*/)
     if (keyCode != key::Enter)
         return false;
     StoreLearner learner(*lstproper);
-    for (const QString& name : cutProperNouns(withCrLf(txtpn->toPlainText())))
+    for (const QString& name : cutProperNouns(withCrLf(boxPlainText(*txtpn))))
         learner.take(name);
     learner.finish();
     if (learner.added() > 0) {
