@@ -85,6 +85,18 @@ private slots:
         QCOMPARE(main.lstproper->selectedPos(), 2);
     }
 
+    // Words learned after a draw that still fits the letter count too.
+    void countSeesWordsLearnedSinceTheLastDraw()
+    {
+        TestApp app({"bat", "cat"});
+        app.options().txtword->setText("b");
+        enterText(app.main().txtw, "1");
+        enterText(app.main().txtl, "bee bog");
+        app.host.inputs = {"b"};
+        app.main().mnufind->trigger();
+        QCOMPARE(app.host.messageTexts(), QStringList{"3 instances found."});
+    }
+
     void find_data() { addRows(kFinds); }
     void find()
     {

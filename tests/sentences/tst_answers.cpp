@@ -87,9 +87,12 @@ private slots:
         TestApp app(words);
         QSet<QChar> marks;
         QSet<QString> seen;
+        QSet<QString> answers;
+        // The clock stands still: reseeding from the same time must not
+        // restart the same sequence.
         for (int i = 0; i < 300; ++i) {
-            app.host.clock = QTime(i % 24, i % 60, (i * 7) % 60);
             const QString answer = ask(app, "6");
+            answers.insert(answer);
             marks.insert(answer.back());
             const QString body = answer.chopped(1);
             QVERIFY2(answer.front().isUpper() && !body.endsWith(' ') && !body.contains("  "),
@@ -105,6 +108,7 @@ private slots:
         }
         QCOMPARE(marks, (QSet<QChar>{'.', '!', '?'}));
         QCOMPARE(seen.size(), words.size());
+        QVERIFY2(answers.size() >= 290, qPrintable(QString::number(answers.size())));
     }
 
     void caseAndCapitals_data() { addRows(kCases); }

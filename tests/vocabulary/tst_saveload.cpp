@@ -1,5 +1,7 @@
 #include "support/TestCommon.h"
 
+#include <sys/fsuid.h>
+
 // clang-format off
 const QByteArray kThree = fileOf({"dog", "New York", "cat"});
 const struct {
@@ -71,6 +73,26 @@ private slots:
                  qPrintable(host.messages.first().text));
         QVERIFY(forms.frmcbox().isVisible() && forms.frmcbox().lstw->count() == 0);
         QCOMPARE(forms.frmcbox().lstproper->entries(), QStringList{"Alice"});
+    }
+
+    // A start-up file the user may read but not write is read all the same.
+    // Root ignores file modes, so the files are opened as an ordinary user.
+    void readOnlyStartupFileIsRead()
+    {
+        TestApp app({"kept"});
+        const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QFile::setPermissions(app.path("qblvocab.txt"), readable);
+        QFile::setPermissions(app.dir.path(),
+                              readable | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup
+                                  | QFile::ExeOther);
+        const int gid = setfsgid(65534);
+        const int uid = setfsuid(65534);
+        Forms forms(app.host);
+        forms.start();
+        setfsuid(uid);
+        setfsgid(gid);
+        QCOMPARE(app.host.messageTexts(), QStringList());
+        QCOMPARE(forms.frmcbox().lstw->entries(), QStringList{"kept"});
     }
 
     void listsStopAtTheLimit()
