@@ -1,42 +1,15 @@
 // Windows on the real Qt host: where they open, what they stand over, Enter on
 // buttons, the font dialog's preset and tooltips that fit the screen.
 #include "appearance/AboutWindow.h"
-#include "host/ListBox.h"
 #include "host/UiFont.h"
-#include "host/WrappingButtons.h"
-#include "poetry/PoetryWindow.h"
-#include "queries/WordCountWindow.h"
 #include "support/RealHost.h"
-#include "vocabulary/MainWindow.h"
-#include "vocabulary/WorkingScreen.h"
+#include "support/TestCommon.h"
 
-#include <QApplication>
 #include <QInputDialog>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryFile>
-#include <QTest>
-#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
-
-using namespace quibbler;
-using namespace quibbler::test;
-
-namespace {
-
-// Runs answer on the next modal dialog; the polling ends with scope.
-void onNextDialog(QObject& scope, std::function<void(QWidget*)> answer)
-{
-    auto* poll = new QTimer(&scope);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            poll->stop(), poll->deleteLater(), answer(dialog);
-    });
-    poll->start(0);
-}
 
 // Closes a dialog; the Repetitions question gets an answer, which it insists on.
 void dismiss(QWidget* dialog)
@@ -63,7 +36,27 @@ int offCentre(const QRect& frame, const QRect& area)
         + qAbs(frame.top() - area.top() - (area.bottom() - frame.bottom()));
 }
 
-} // namespace
+// clang-format off
+// What a dialog stands over, and the title its window gets.
+const struct { const char* tag; QString dialog, shown; } kDialogs[] = {
+    {"options window", "options", "frmcbox [Options]"},
+    {"about window", "about", "frmcbox [Quibbler About]"},
+    {"message box of the about window", "news", "frmabout > frmcbox [Quibbler]"},
+    {"Repetitions, asked during the poem", "poem", "frmwork > frmcbox [Words]"},
+    // An empty title would make the window system show the program's name.
+    {"message box with an empty title", "untitled", "frmcbox [ ]"},
+};
+
+const struct {
+    const char* tag; QString window, button; bool keypad; QString effect;
+} kEnters[] = {
+    {"main: Quit", "main", "cmdquit", false, "asked Quit?"},
+    {"main: Quit, keypad Enter", "main", "cmdquit", true, "asked Quit?"},
+    {"about: GO BACK", "about", "cmdleave", false, "closed"},
+    {"word count: Close", "wordcount", "Command1", false, "closed"},
+    {"poetry: Make with the art", "poetry", "cmdpoem", false, "poem"},
+};
+// clang-format on
 
 class TestWindows : public QObject {
     Q_OBJECT
@@ -88,37 +81,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&app.forms.frmfw()));
     }
 
-    // clang-format off
-    void dialogsStandOverTheWindowTheyBlock_data()
-    {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QString>("shown"); // the windows it stands over [the title its window gets]
-        QTest::newRow("options window") << "options" << "frmcbox [Options]";
-        QTest::newRow("about window") << "about" << "frmcbox [Quibbler About]";
-        QTest::newRow("message box of the about window") << "news" << "frmabout > frmcbox [Quibbler]";
-        QTest::newRow("Repetitions, asked during the poem") << "poem" << "frmwork > frmcbox [Words]";
-        // An empty title would make the window system show the program's name.
-        QTest::newRow("message box with an empty title") << "untitled" << "frmcbox [ ]";
-    }
-    // clang-format on
-
+    void dialogsStandOverTheWindowTheyBlock_data() { addRows(kDialogs); }
     void dialogsStandOverTheWindowTheyBlock()
     {
-        QFETCH(QString, dialog);
+        const auto& [tag, dialog, shown] = rowOf(kDialogs);
         RealApp app({"alpha", "beta", "gamma"});
         MainWindow& main = app.forms.frmcbox();
-        QObject scope;
         QString seen;
         const auto note = [&](QWidget* shown) {
             seen = owners(shown) + " [" + shown->windowHandle()->title() + ']';
             dismiss(shown);
         };
-        onNextDialog(scope, [&](QWidget* shown) {
+        whenDialogShows([&](QWidget* about) {
             if (dialog != "news")
-                return note(shown);
-            onNextDialog(scope, note);
-            static_cast<AboutWindow*>(shown)->Command1->click();
-            dismiss(shown);
+                return note(about);
+            whenDialogShows(note);
+            static_cast<AboutWindow*>(about)->Command1->click();
+            dismiss(about);
         });
         if (dialog == "options")
             main.mnuoptions->trigger();
@@ -128,32 +107,15 @@ private slots:
             app.host.msgBox("Done", Buttons::Ok, QString());
         else if (PoetryWindow& poetry = app.forms.frmcbp(); dialog == "poem")
             poetry.show(), poetry.optr->setChecked(true), poetry.cmdpoem->click();
-        QTEST(seen, "shown");
+        QCOMPARE(seen, shown);
     }
 
-    // clang-format off
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("keypad");
-        QTest::addColumn<QString>("effect");
-        QTest::newRow("main: Quit") << "main" << "cmdquit" << false << "asked Quit?";
-        QTest::newRow("main: Quit, keypad Enter") << "main" << "cmdquit" << true << "asked Quit?";
-        QTest::newRow("about: GO BACK") << "about" << "cmdleave" << false << "closed";
-        QTest::newRow("word count: Close") << "wordcount" << "Command1" << false << "closed";
-        QTest::newRow("poetry: Make with the art") << "poetry" << "cmdpoem" << false << "poem";
-    }
-    // clang-format on
-
+    void enterPressesTheFocusedButton_data() { addRows(kEnters); }
     void enterPressesTheFocusedButton()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, button);
-        QFETCH(bool, keypad);
+        const auto& [tag, window, button, keypad, effect] = rowOf(kEnters);
         RealApp app({"alpha", "beta", "gamma"});
         MainWindow& main = app.forms.frmcbox();
-        QObject scope;
         QString seen;
         const auto press = [&](QWidget* in) {
             QPointer<QWidget> guard(in);
@@ -166,10 +128,10 @@ private slots:
                 modal->reject(); // Enter did not close it
         };
         if (window == "main")
-            onNextDialog(
-                scope, [&](QWidget* box) { seen += "asked " + box->windowTitle(), dismiss(box); });
+            whenDialogShows(
+                [&](QWidget* box) { seen += "asked " + box->windowTitle(), dismiss(box); });
         if (window == "about")
-            onNextDialog(scope, press), main.cmdabout->click();
+            whenDialogShows(press), main.cmdabout->click();
         else if (window == "wordcount")
             main.Command1->click(), press(&app.forms.frmfw());
         else if (window == "poetry")
@@ -178,7 +140,7 @@ private slots:
             press(&main);
         if (app.forms.frmcbpLoaded() && !app.forms.frmcbp().txtp->toPlainText().isEmpty())
             seen += "poem";
-        QTEST(seen, "effect");
+        QCOMPARE(seen, effect);
     }
 
     // OK without a change, or Cancel, leaves every control of the main window as it was.
@@ -193,8 +155,7 @@ private slots:
                 return all;
             };
             const QStringList before = fonts();
-            QObject scope;
-            onNextDialog(scope, [ok](QWidget* dialog) {
+            whenDialogShows([ok](QWidget* dialog) {
                 ok ? qobject_cast<QDialog*>(dialog)->accept() : dismiss(dialog);
             });
             app.forms.frmcbox().mnufont->trigger();
@@ -205,8 +166,6 @@ private slots:
     void tooltipFitsTheScreen()
     {
         const QFontMetrics metrics(QToolTip::font());
-        QCOMPARE(entryTooltip("cat", 3, metrics, 600), "cat - 3");
-        QCOMPARE(entryTooltip("", 0, metrics, 600), " - 0");
         // A word too long for the room is cut short; the position always shows.
         for (const QString& word : {QString(3000, 'w'), QString("New York ").repeated(300)}) {
             const QString tip = entryTooltip(word, 17, metrics, 600);
