@@ -2,9 +2,7 @@
 
 #include "support/TestApp.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace quibbler::test {
@@ -20,29 +18,6 @@ void whenDialogShows(std::function<void(QWidget*)> answer)
         }
     });
     poll->start(0);
-}
-
-void answerMessageBox(const QString& button, QStringList* log)
-{
-    whenDialogShows([button, log](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        if (!box) {
-            dialog->close();
-            if (log)
-                log->append(QStringLiteral("not a message box: ")
-                            + dialog->metaObject()->className());
-            return;
-        }
-        if (log)
-            log->append(box->windowTitle() + QLatin1Char('|') + box->text());
-        for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text().remove(QLatin1Char('&')) == button) {
-                candidate->click();
-                return;
-            }
-        }
-        box->close();
-    });
 }
 
 RealApp::RealApp(const QStringList& words, const QStringList& names)

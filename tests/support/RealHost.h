@@ -17,10 +17,6 @@ namespace quibbler::test {
 // failed check cannot leave the dialog waiting for the test's time-out.
 void whenDialogShows(std::function<void(QWidget*)> answer);
 
-// Answers the next message box with the button whose text (without "&") is
-// given, and records the box's text and title in log as "title|text".
-void answerMessageBox(const QString& button, QStringList* log = nullptr);
-
 // The whole program on the real Qt host, with its start-up files in a
 // temporary folder of its own.
 class RealApp {
