@@ -5,6 +5,8 @@
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
 
+#include <QWindow>
+
 namespace quibbler {
 
 WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIns) : m_forms(forms)
@@ -29,6 +31,7 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
     work.activateWindow();
     for (QWidget* window : standIns) {
         if (window && window->isVisible()) {
+            m_places.append(window->geometry().topLeft());
             window->hide();
             m_hidden.append(window);
         }
@@ -37,9 +40,14 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
 
 WorkingScope::~WorkingScope()
 {
-    for (const QPointer<QWidget>& window : m_hidden) {
-        if (window)
+    for (qsizetype i = 0; i < m_hidden.size(); ++i) {
+        // Put back where it stood: a window manager would place it anew
+        // unless told where it goes.
+        if (QWidget* window = m_hidden.at(i)) {
+            if (QWindow* handle = window->windowHandle())
+                handle->setPosition(m_places.at(i));
             window->show();
+        }
     }
     // The window shown last comes to the front.
     if (!m_hidden.isEmpty() && m_hidden.last()) {

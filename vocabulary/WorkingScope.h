@@ -25,6 +25,7 @@ public:
 private:
     Forms& m_forms;
     QList<QPointer<QWidget>> m_hidden;
+    QList<QPoint> m_places; // where each hidden window stood
 };
 
 } // namespace quibbler
