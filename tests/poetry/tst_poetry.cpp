@@ -21,9 +21,7 @@ QList<int> shapeOf(const PoetryWindow& poetry)
 }
 
 // clang-format off
-const struct {
-    const char* tag; const char* kind; QString stanzas, perLine; QList<int> shape;
-} kKinds[] = {
+const struct { const char *tag, *kind; QString stanzas, perLine; QList<int> shape; } kKinds[] = {
     {"rising", "optu", "4", "", {1, 2, 3, 4}},
     {"decreasing", "optd", "4", "", {4, 3, 2, 1}},
     {"rising 2.5", "optu", "2.5", "", {1, 2}},
@@ -36,13 +34,10 @@ const struct {
 };
 
 // Every line of a rising poem of six stanzas must match the pattern.
-const struct {
-    const char* tag; QString letter, length; const char* rule; QString pattern;
-} kFilters[] = {
+const struct { const char* tag; QString letter, length, rule, pattern; } kFilters[] = {
     {"letter b", "b", "", "optnorm", "B[a-z]*( [bB][a-z]*)*"},
     {"length 2", "", "2", "optnorm", "[A-Z][a-z]( [a-z]{2})*"},
     {"upper", "", "", "optucase", "[A-Z]+( [A-Z]+)*"},
-    {"lower", "", "", "optlcase", "[a-z]+( [a-z]+)*"},
     {"capitals", "p", "", "optnorm", "Paris( Paris)*"},
     {"capitals, lower", "p", "", "optlcase", "paris( paris)*"},
 };
@@ -165,11 +160,6 @@ private slots:
     {
         TestApp app({"a"});
         PoetryWindow* poetry = &writePoem(app, "optd", "2");
-        // The poem box grows with the window.
-        const QRect box = poetry->txtp->geometry();
-        poetry->resize(poetry->width() + 150, poetry->height() + 40);
-        QCOMPARE(poetry->txtp->geometry(), box.adjusted(0, 0, 150, 40));
-
         // Ctrl+C copies the selection; Ctrl+Shift+C does not.
         poetry->txtp->selectAll();
         QTest::keyClick(poetry->txtp, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
