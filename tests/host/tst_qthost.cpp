@@ -92,13 +92,6 @@ private slots:
                  QString());
     }
 
-    void nameFilters()
-    {
-        QCOMPARE(qtNameFilters("Text|*.txt|All|*.*"), (QStringList{"Text (*.txt)", "All (*.*)"}));
-        QCOMPARE(qtNameFilters("Lists|*.txt;*.lst"), QStringList{"Lists (*.txt *.lst)"});
-        QCOMPARE(qtNameFilters(""), QStringList{"All Files (*)"});
-    }
-
     void dataFolder()
     {
         const QString fallback = m_dir.filePath("user/data");
