@@ -1,43 +1,43 @@
 // What a terminal and a screen reader get: the program's options, and its controls' names.
-#include "support/TestApp.h"
+#include "support/TestCommon.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+const QString kUsage = u"Usage: \\S*quibbler \\[options\\]\n.*-h, --help.*-v, --version.*"_s;
+const QString kUnknown = u"quibbler: Unknown option '%1'\\.\n"_s + kUsage;
+const QString kVersion = QRegularExpression::escape(u"Quibbler " QUIBBLER_VERSION "\n"_s);
+// clang-format off
+// The arguments, the exit status and patterns of the whole output and error output.
+const struct { const char* tag; QString arguments; int status; QString out, err; } kOptions[] = {
+    {"help", u"--help"_s, 0, kUsage, {}},
+    {"version", u"--version"_s, 0, kVersion, {}},
+    {"Qt's and -h", u"-stylesheet x.qss -h"_s, 0, kUsage, {}},
+    {"unknown", u"--bogus"_s, 2, {}, kUnknown.arg("bogus")},
+    {"Qt's and unknown", u"-style Fusion -platform offscreen -x"_s, 2, {}, kUnknown.arg("x")},
+    {"argument", u"words.txt"_s, 2, {}, "quibbler: Unexpected argument 'words\\.txt'\\.\n" + kUsage},
+};
+
+// Each control, named by its object name, and the name a screen reader gives it.
+const struct { const char* tag; QString name; } kNames[] = {
+    {"lstw", "Words known:"}, {"txts", "QBL's response:"},
+    {"txtpn", "Add Proper Nouns for QBL to learn"}, {"cmdsave", "Save"},
+    {"txtword", "Pick words starting with:"}, {"cbopersonal", "Personality:"},
+    {"txtdelim", "Edit delimiters (just type them in)"}, {"txtlines", "Number of stanzas"},
+    {"txtp", "QBL's Poem"}, {"List2", "Proper Nouns"},
+};
+// clang-format on
 
 class TstCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void options_data()
-    {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // patterns of the whole output
-        QTest::addColumn<QString>("err");
-        const QString usage = u"Usage: \\S*quibbler \\[options\\]\n.*-h, --help.*-v, --version.*"_s;
-        const QString version = QRegularExpression::escape(u"Quibbler " QUIBBLER_VERSION "\n"_s);
-        const QString unknown = u"quibbler: Unknown option '%1'\\.\n"_s + usage;
-        QTest::newRow("help") << u"--help"_s << 0 << usage << QString();
-        QTest::newRow("version") << u"--version"_s << 0 << version << QString();
-        QTest::newRow("Qt's and -h") << u"-stylesheet x.qss -h"_s << 0 << usage << QString();
-        QTest::newRow("unknown") << u"--bogus"_s << 2 << QString() << unknown.arg("bogus");
-        QTest::newRow("Qt's and unknown")
-            << u"-style Fusion -platform offscreen -x"_s << 2 << QString() << unknown.arg("x");
-        QTest::newRow("argument") << u"words.txt"_s << 2 << QString()
-                                  << "quibbler: Unexpected argument 'words\\.txt'\\.\n" + usage;
-    }
+    void options_data() { addRows(kOptions); }
 
     // Answers on its streams and ends, with no window and no file written.
     void options()
     {
-        QFETCH(QString, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
+        const auto& [tag, arguments, status, out, err] = rowOf(kOptions);
         QTemporaryDir folder; // the program's copy, and its data and run-time folders
         const QString program = folder.filePath(u"quibbler"_s);
         QVERIFY(QFile::copy(QStringLiteral(QUIBBLER_PROGRAM), program));
@@ -61,31 +61,18 @@ private slots:
         QCOMPARE(written, QStringList{u"quibbler"_s});
     }
 
-    void accessibleNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("lstw") << u"Words known:"_s;
-        QTest::newRow("txts") << u"QBL's response:"_s;
-        QTest::newRow("txtpn") << u"Add Proper Nouns for QBL to learn"_s;
-        QTest::newRow("cmdsave") << u"Save"_s;
-        QTest::newRow("txtword") << u"Pick words starting with:"_s;
-        QTest::newRow("cbopersonal") << u"Personality:"_s;
-        QTest::newRow("txtdelim") << u"Edit delimiters (just type them in)"_s;
-        QTest::newRow("txtlines") << u"Number of stanzas"_s;
-        QTest::newRow("txtp") << u"QBL's Poem"_s;
-        QTest::newRow("List2") << u"Proper Nouns"_s;
-    }
+    void accessibleNames_data() { addRows(kNames); }
 
     // Each box and list is announced with its caption; buttons keep theirs.
     void accessibleNames()
     {
-        QFETCH(QString, name);
-        quibbler::test::TestApp app;
+        const auto& [tag, name] = rowOf(kNames);
+        TestApp app;
         app.forms.frmcbp();
         app.forms.frmfw();
         QWidget* control = nullptr; // each name below is used by one window only
         for (QWidget* window : QApplication::topLevelWidgets())
-            control = control ? control : window->findChild<QWidget*>(QTest::currentDataTag());
+            control = control ? control : window->findChild<QWidget*>(tag);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         // A drop-down list is named by its choice; its caption is its label.
         const auto labels = accessible->relations(QAccessible::Label);
