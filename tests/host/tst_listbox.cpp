@@ -24,21 +24,6 @@ private slots:
         QCOMPARE(list.findIgnoringCase(u"cat"), -1);
     }
 
-    void limit()
-    {
-        ListBox list;
-        QStringList many;
-        for (int i = 0; i < ListBox::MaxEntries - 2; ++i)
-            many.append(QString::number(i));
-        QCOMPARE(list.appendAll(many), ListBox::MaxEntries - 2);
-        QCOMPARE(list.appendAll({"x", "y", "z"}), 2);
-        QVERIFY(list.isFull());
-        QVERIFY(!list.append("w"));
-        QCOMPARE(list.count(), 32767);
-        QCOMPARE(list.findIgnoringCase(u"Y"), 32766);
-        QCOMPARE(list.findIgnoringCase(u"z"), -1);
-    }
-
     // Key codes and shift states as a control's key-down handler gets them.
     void handlerSeesEveryKeyAndMayUseItUp()
     {
