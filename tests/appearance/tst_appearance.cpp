@@ -106,10 +106,6 @@ private slots:
         });
         QTest::mouseClick(app.main().cmdabout, Qt::LeftButton);
         QVERIFY(modal && !app.forms.frmaboutLoaded());
-        QVERIFY(
-            help.count('\n') == 5
-            && help.contains("in the text box.  Use 'rs', 'rm', and 'rl' to be more specific (s = "
-                             "small, m = medium l = large)\n"));
         QVERIFY(help.contains("\nWords are NOT case sensitive.  Therefore, IN = In = in.\n"));
         // "What's new" is a message box of its own.
         QCOMPARE(app.host.messages.size(), 1);
