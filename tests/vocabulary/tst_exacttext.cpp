@@ -19,10 +19,8 @@ QStringList answerCopied(TestApp& app, int words)
 {
     enterText(app.main().txtw, QString::number(words));
     QStringList copies = copiedOut(app.host, app.main().txts);
-    for (QString& copy : copies) {
-        if (!copy.isEmpty() && QString(".!?").contains(copy.back()))
-            copy.chop(1);
-    }
+    for (QString& copy : copies)
+        copy.chop(!copy.isEmpty() && QString(".!?").contains(copy.back()));
     return copies;
 }
 
