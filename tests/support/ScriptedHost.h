@@ -50,7 +50,6 @@ public:
         messages.append({text, title.value_or(applicationTitle()), buttons});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
-        unansweredQuestions += answers.isEmpty();
         return answers.isEmpty() ? Answer::No : answers.takeFirst();
     }
     QString inputBox(const QString& prompt, const QString& title, const QString& text) override
@@ -72,7 +71,7 @@ public:
     void endProgram() override { ended = true; }
     RandomSource& random() override { return rnd; }
 
-    // Answers in order. With none left a question gets No (and is counted),
+    // Answers in order. With none left a question gets No,
     // an input box ends the run, a dialog is cancelled ("" cancels it too).
     QList<Answer> answers;
     QStringList inputs;
@@ -85,7 +84,6 @@ public:
     QList<QStringList> inputPrompts; // prompt, title and default text
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
-    int unansweredQuestions = 0;
     QString clipboard;
 
     std::function<void()> onYield = [] {};
