@@ -173,11 +173,14 @@ private slots:
             QCOMPARE_LE(metrics.horizontalAdvance(tip), 600);
         }
 
-        // The main window's list gives its tooltip the room of its screen.
-        RealApp app({QString(3000, 'w')});
+        // Moving the pointer over a list names its selection, in the room of its screen.
+        RealApp app({"Hello", QString(3000, 'w')}, {"Alice"});
         MainWindow& main = app.forms.frmcbox();
-        main.lstw_MouseMove();
-        QVERIFY(main.lstw->toolTip().endsWith("… - 1"));
+        main.lstw->setSelectedPos(1);
+        main.lstproper->setSelectedPos(-1);
+        for (ListBox* list : {main.lstw, main.lstproper})
+            QTest::mouseMove(list->viewport(), QPoint(5, 5));
+        QVERIFY(main.lstw->toolTip().endsWith("… - 2") && main.lstproper->toolTip() == " - 0");
         QCOMPARE_LT(metrics.horizontalAdvance(main.lstw->toolTip()), main.screen()->size().width());
     }
 };

@@ -35,11 +35,6 @@ inline QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-inline QStringList entriesOf(const ListBox* list)
-{
-    return list->entries();
-}
-
 // Puts the text into a text box and presses Enter there, as a user would.
 inline void enterText(QWidget* box, const QString& text)
 {

@@ -72,21 +72,6 @@ private slots:
         }
     }
 
-    void tooltipNamesTheSelection()
-    {
-        TestApp app({"Hello", "dog", "cat"}, {"Alice"});
-        MainWindow& main = app.main();
-        main.lstw->setSelectedPos(2);
-        main.lstproper->setSelectedPos(-1);
-        for (ListBox* list : {main.lstw, main.lstproper}) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5),
-                             list->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(list->viewport(), &move);
-        }
-        QCOMPARE(main.lstw->toolTip() + '|' + main.lstproper->toolTip(), "cat - 3| - 0");
-    }
-
     // Words that could not be saved keep the program open. Quitting and closing
     // otherwise are tested on the real Qt host, where Qt's own quit path runs.
     void failedSaveKeepsTheProgramOpen()

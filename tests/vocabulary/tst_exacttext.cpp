@@ -45,9 +45,9 @@ private slots:
         const auto& row = rowOf(kAwkward);
         TestApp app;
         enterText(app.main().txtl, row.word);
-        QCOMPARE(entriesOf(app.main().lstw), QStringList{row.word});
+        QCOMPARE(app.main().lstw->entries(), QStringList{row.word});
         enterText(app.main().txtpn, row.word);
-        QCOMPARE(entriesOf(app.main().lstproper), QStringList{row.word});
+        QCOMPARE(app.main().lstproper->entries(), QStringList{row.word});
         app.host.savePaths = {app.path("saved.txt")};
         app.main().mnusave->trigger();
         QCOMPARE(readFile(app.path("saved.txt")), fileOf({row.word}));
@@ -125,7 +125,7 @@ private slots:
 
         options.txtdelim->setText("😃 ");
         enterText(app.main().txtl, "a😃b😎c d");
-        QCOMPARE(entriesOf(app.main().lstw).mid(3), (QStringList{"a", "b😎c", "d"}));
+        QCOMPARE(app.main().lstw->entries().mid(3), (QStringList{"a", "b😎c", "d"}));
     }
 };
 

@@ -192,7 +192,7 @@ private slots:
                 QTest::keyClick(&app.forms.frmwork(), Qt::Key_Escape);
         };
         enterText(app.main().txtl, text);
-        QCOMPARE(entriesOf(app.main().lstw), learned);
+        QCOMPARE(app.main().lstw->entries(), learned);
         QCOMPARE(app.main().txtl->toPlainText(), kept);
     }
 };
