@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace quibbler {
 
 namespace {
@@ -33,7 +35,7 @@ bool isLineBreak(QChar c)
 // Where the shown text stands while it is made piece by piece.
 struct Breaking {
     qsizetype blockStart = 0; // where the current block of the box began
-    qsizetype lineEnd = -1; // where the current line ends
+    bool lineStart = true; // the next character starts a line
     bool longLine = false;
     qsizetype crLfs = 0; // CR LF pairs so far, each one position in the box
     QList<qsizetype> inserted; // box positions of the line breaks put in
@@ -47,14 +49,15 @@ QString shownPiece(const QString& text, qsizetype from, qsizetype to, Breaking& 
     qsizetype copied = from;
     for (qsizetype i = from; i < to; ++i) {
         const QChar c = text.at(i);
-        if (i > at.lineEnd) {
-            qsizetype end = i;
-            while (end < text.size() && !isLineBreak(text.at(end)))
-                ++end;
-            at.lineEnd = end;
-            at.longLine = end - i > kExactLine;
+        if (at.lineStart) {
+            // Only as far ahead as tells a long line: a line may be megabytes long.
+            const QStringView ahead
+                = QStringView(text).sliced(i).first(std::min(text.size() - i, kExactLine + 1));
+            at.longLine = std::none_of(ahead.begin(), ahead.end(), isLineBreak);
+            at.longLine = at.longLine && ahead.size() > kExactLine;
             at.blockStart = i;
         }
+        at.lineStart = isLineBreak(c);
         if (c == u'\n' && i > 0 && text.at(i - 1) == u'\r')
             ++at.crLfs;
         if (!at.longLine || i - at.blockStart < kBlockChars)
