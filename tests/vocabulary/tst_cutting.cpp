@@ -24,7 +24,8 @@ const struct { const char* tag; QString text, delimiters; QStringList runs; } kW
 // Names as a text box holds them: one LF per line break.
 const struct { const char* tag; QString boxText; QStringList names; } kNames[] = {
     {"punctuation and blank", "Alice, Bob. Carol", {"Alice", "Bob", "Carol"}},
-    {"letter after comma", "Alice,Bob", {"Alice", "Bob"}},
+    {"letter after comma", "Alice,Bob, Carol", {"Alice", "Bob", "Carol"}},
+    {"line break after comma", "Alice,\nBob", {"Alice", "", "Bob"}},
     {"blank separates", "Mary Ann", {"Mary", "Ann"}},
     {"underscore joins", "Mary_Ann", {"Mary Ann"}},
     {"several lines", "Alice\nBob\nCarol", {"Alice", "Bob", "Carol"}},
