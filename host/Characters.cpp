@@ -26,6 +26,11 @@ QStringView firstCharacter(QStringView text)
     return text.first(end > 0 ? end : 1);
 }
 
+QString upperFirstCharacter(QStringView text)
+{
+    return firstCharacter(text).toString().toUpper();
+}
+
 QList<QStringView> characters(QStringView text)
 {
     QList<QStringView> result;

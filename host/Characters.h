@@ -11,6 +11,10 @@ namespace quibbler {
 // cut in half. Empty for an empty text.
 QStringView firstCharacter(QStringView text);
 
+// The first character upper-cased: what "starts with this letter, whatever
+// its case" compares.
+QString upperFirstCharacter(QStringView text);
+
 // The text cut into such characters, in order.
 QList<QStringView> characters(QStringView text);
 

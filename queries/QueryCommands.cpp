@@ -44,13 +44,11 @@ void QueryCommands::countWordsByLetter()
 
 void QueryCommands::countProperNounsByLetter()
 {
-    const QString letter = firstCharacter(m_host.inputBox(QStringLiteral("First letter?"),
-                                                          QStringLiteral("Letter?")))
-                               .toString()
-                               .toUpper();
+    const QString letter = upperFirstCharacter(
+        m_host.inputBox(QStringLiteral("First letter?"), QStringLiteral("Letter?")));
     int count = 0;
     for (const QString& name : m_main.lstproper->entries()) {
-        if (firstCharacter(name).toString().toUpper() == letter)
+        if (upperFirstCharacter(name) == letter)
             ++count;
     }
     m_host.msgBox(QString::number(count) + kInstancesFound, Buttons::Ok, kResults);

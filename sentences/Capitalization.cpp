@@ -10,8 +10,7 @@ namespace quibbler {
 
 QString withCapital(const QString& word)
 {
-    const QStringView first = firstCharacter(word);
-    return first.toString().toUpper() + word.mid(first.size());
+    return upperFirstCharacter(word) + word.mid(firstCharacter(word).size());
 }
 
 int properNounStop(const ListBox& properNouns, const QString& word)
@@ -42,7 +41,7 @@ QString applyCaseRule(QString text, CaseRule rule)
     case CaseRule::Normal:
         // In place: an answer may be millions of characters long.
         if (!text.isEmpty())
-            text.replace(0, firstCharacter(text).size(), firstCharacter(text).toString().toUpper());
+            text.replace(0, firstCharacter(text).size(), upperFirstCharacter(text));
         return text;
     case CaseRule::Lower:
         return text.toLower();

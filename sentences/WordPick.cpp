@@ -18,7 +18,7 @@ void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, con
     const QString upperLetter = letter.toUpper();
     QStringList passing;
     for (const QString& word : words.entries()) {
-        if ((letter.isEmpty() || firstCharacter(word).toString().toUpper() == upperLetter)
+        if ((letter.isEmpty() || upperFirstCharacter(word) == upperLetter)
             && (length.isEmpty() || word.size() == wanted))
             passing.append(word);
     }

@@ -33,7 +33,7 @@ const QStringList& WordSource::startingWith(const QString& upperLetter)
 {
     if (m_byFirst.isEmpty()) {
         for (const QString& word : m_words.entries)
-            m_byFirst[firstCharacter(word).toString().toUpper()].append(word);
+            m_byFirst[upperFirstCharacter(word)].append(word);
     }
     static const QStringList none;
     const auto it = m_byFirst.constFind(upperLetter);
