@@ -53,8 +53,8 @@ QString shownPiece(const QString& text, qsizetype from, qsizetype to, Breaking& 
             // Only as far ahead as tells a long line: a line may be megabytes long.
             const QStringView ahead
                 = QStringView(text).sliced(i).first(std::min(text.size() - i, kExactLine + 1));
-            at.longLine = std::none_of(ahead.begin(), ahead.end(), isLineBreak);
-            at.longLine = at.longLine && ahead.size() > kExactLine;
+            at.longLine = ahead.size() > kExactLine
+                && std::none_of(ahead.begin(), ahead.end(), isLineBreak);
             at.blockStart = i;
         }
         at.lineStart = isLineBreak(c);

@@ -45,7 +45,7 @@ public:
     template <typename Visit> bool feed(QStringView piece, Visit&& visit)
     {
         // A delimiter split between the previous piece and this one.
-        if (m_wide && !m_carried.isEmpty() && m_carried.back().isHighSurrogate() && !piece.isEmpty()
+        if (m_wide && !m_carried.isEmpty() && !piece.isEmpty()
             && isDelimiterPair(m_carried.back(), piece.front())) {
             m_carried.chop(1);
             if (!hand({}, visit))

@@ -31,28 +31,27 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
     work.activateWindow();
     for (QWidget* window : standIns) {
         if (window && window->isVisible()) {
-            m_places.append(window->geometry().topLeft());
+            m_hidden.append({window, window->geometry().topLeft()});
             window->hide();
-            m_hidden.append(window);
         }
     }
 }
 
 WorkingScope::~WorkingScope()
 {
-    for (qsizetype i = 0; i < m_hidden.size(); ++i) {
+    for (const Hidden& hidden : m_hidden) {
         // Put back where it stood: a window manager would place it anew
         // unless told where it goes.
-        if (QWidget* window = m_hidden.at(i)) {
+        if (QWidget* window = hidden.window) {
             if (QWindow* handle = window->windowHandle())
-                handle->setPosition(m_places.at(i));
+                handle->setPosition(hidden.place);
             window->show();
         }
     }
     // The window shown last comes to the front.
-    if (!m_hidden.isEmpty() && m_hidden.last()) {
-        m_hidden.last()->raise();
-        m_hidden.last()->activateWindow();
+    if (!m_hidden.isEmpty() && m_hidden.last().window) {
+        m_hidden.last().window->raise();
+        m_hidden.last().window->activateWindow();
     }
     WorkingScreen& work = m_forms.frmwork();
     if (--m_forms.m_workDepth == 0) {

@@ -24,8 +24,11 @@ public:
 
 private:
     Forms& m_forms;
-    QList<QPointer<QWidget>> m_hidden;
-    QList<QPoint> m_places; // where each hidden window stood
+    struct Hidden {
+        QPointer<QWidget> window;
+        QPoint place; // where it stood
+    };
+    QList<Hidden> m_hidden;
 };
 
 } // namespace quibbler
