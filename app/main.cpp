@@ -36,14 +36,33 @@ QString dataFolder()
     return quibbler::chooseDataFolder(programDir, userDataDir);
 }
 
-// The program's few options; Qt's own (-platform, -style, -display...) come on
-// top and are taken by QApplication.
+// The program's few options; Qt's own (-platform, -style, -display...) are
+// known here too and taken by QApplication.
 struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Shows this help and exits.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Shows the program's name and version and exits.")};
+
+    // Qt's own options, known before Qt has taken them: the program's options
+    // are then answered, and a wrong one refused, before a display is needed.
+    static void addQtOptions(QCommandLineParser& parser)
+    {
+        for (const char* name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+              "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "name",
+              "visual", "style", "stylesheet", "qmljsdebugger", "dialogs", "fontengine"}) {
+            QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
 
     explicit CommandLine(const QStringList& arguments)
     {
@@ -55,6 +74,7 @@ struct CommandLine {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        addQtOptions(parser);
         ok = parser.parse(arguments) && parser.positionalArguments().isEmpty();
     }
 
@@ -86,8 +106,8 @@ QStringList argumentsOf(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    // Help and version are answered before the window system is reached, so
-    // they work without a display.
+    // Help, version and a wrong option are answered before the window system
+    // is reached, so they work without a display.
     {
         const CommandLine early(argumentsOf(argc, argv));
         if (early.parser.isSet(early.help)) {
@@ -99,6 +119,12 @@ int main(int argc, char* argv[])
             print(stdout, QStringLiteral("Quibbler " QUIBBLER_VERSION "\n"));
             return 0;
         }
+        if (!early.ok) {
+            const QCoreApplication names(argc, argv);
+            print(stderr,
+                  QStringLiteral("quibbler: %1\n%2").arg(early.error(), early.parser.helpText()));
+            return 2;
+        }
     }
 
     QApplication app(argc, argv);
@@ -107,13 +133,6 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quibbler"));
     QApplication::setDesktopFileName(QStringLiteral(QUIBBLER_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quibbler.png")));
-
-    // Qt has taken its own options; whatever is left must be the program's.
-    const CommandLine line(QApplication::arguments());
-    if (!line.ok) {
-        print(stderr, QStringLiteral("quibbler: %1\n%2").arg(line.error(), line.parser.helpText()));
-        return 2;
-    }
 
     // The program ends through its own quit and close commands, which may first
     // save; a long operation that hides every window must not end it.

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -674,6 +675,27 @@ void longWords(const Settings& settings, std::vector<Row>& rows)
                 .arg(count(startWords.first().size())),
             learned, QStringLiteral("<= 100 ms"));
     r.result = judged(settings, learned.medianTime() <= ms(100));
+    rows.push_back(r);
+
+    // Every mouse movement over a list sets its tooltip from the selected entry.
+    main.lstw->setSelectedPos(0);
+    int moves = 0;
+    const Runs hovered = repeat(
+        settings, 21, kNoBudget, {},
+        [&] {
+            const QPointF at(10, 10 + ++moves % 5);
+            QMouseEvent move(QEvent::MouseMove, at, main.lstw->viewport()->mapToGlobal(at),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(main.lstw->viewport(), &move);
+        },
+        [&] {
+            check(main.lstw->toolTip().endsWith(QStringLiteral(" - 1")),
+                  QStringLiteral("the tooltip does not name the long word"));
+        });
+    r = row(QStringLiteral("Mouse over a list, long word selected"),
+            QStringLiteral("selected word of %1 characters").arg(count(startWords.first().size())),
+            hovered, QStringLiteral("<= 5 ms"));
+    r.result = judged(settings, hovered.medianTime() <= ms(5));
     rows.push_back(r);
 
     const QString word = longRun(settings.size(5'000'000));

@@ -1,6 +1,9 @@
 #include "host/Characters.h"
 
+#include <QLineEdit>
 #include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace quibbler {
 
@@ -31,6 +34,17 @@ QString upperFirstCharacter(QStringView text)
     return firstCharacter(text).toString().toUpper();
 }
 
+qsizetype characterCount(QStringView text)
+{
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x300; }))
+        return text.size();
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
 QList<QStringView> characters(QStringView text)
 {
     QList<QStringView> result;
@@ -43,9 +57,27 @@ QList<QStringView> characters(QStringView text)
     return result;
 }
 
-QValidator::State OneCharacter::validate(QString& input, int& /*position*/) const
+OneCharacter::OneCharacter(QLineEdit* box) : QValidator(box), m_held(box->text())
 {
-    return firstCharacter(input).size() == input.size() ? Acceptable : Invalid;
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_held = text; });
+}
+
+QValidator::State OneCharacter::validate(QString& input, int& position) const
+{
+    const qsizetype first = firstCharacter(input).size();
+    if (first == input.size())
+        return Acceptable;
+    // The cursor stands after what was put in; when the text around it is the
+    // character the box held, nothing was replaced and there is no room.
+    const qsizetype added = input.size() - m_held.size();
+    const qsizetype before = position - added;
+    if (!m_held.isEmpty() && added > 0 && before >= 0
+        && QStringView(input).first(before) == QStringView(m_held).first(before)
+        && QStringView(input).sliced(position) == QStringView(m_held).sliced(before))
+        return Invalid;
+    input.truncate(first);
+    position = static_cast<int>(first);
+    return Acceptable;
 }
 
 } // namespace quibbler

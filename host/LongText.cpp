@@ -150,9 +150,12 @@ QString boxText(const QPlainTextEdit& box)
 bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit)
 {
     // The blocks' own characters: toPlainText would turn a no-break space into
-    // a blank and a line separator into a line break, and split words there.
+    // a blank and split words there. A line separator is what Shift+Enter
+    // types, and what pastes from word processors hold: a line break to the user.
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-        if (!visit(block.text()))
+        QString text = block.text();
+        text.replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
+        if (!visit(text))
             return false;
     }
     return true;
@@ -180,6 +183,21 @@ QString selectedBoxText(const QPlainTextEdit& box)
     const auto inserted = box.property(kInsertedProperty).value<QList<qsizetype>>();
     const qsizetype start = textPosition(text, inserted, cursor.selectionStart());
     return text.mid(start, textPosition(text, inserted, cursor.selectionEnd()) - start);
+}
+
+ExactTextBox::ExactTextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    // Once the long run is gone (learned, or deleted), words wrap whole again.
+    // A read-only box is given its whole text, and its wrapping, by setBoxText.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (isReadOnly() || wordWrapMode() != QTextOption::WrapAnywhere)
+            return;
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            if (hasLongRun(block.text()))
+                return;
+        }
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    });
 }
 
 void ExactTextBox::insertFromMimeData(const QMimeData* source)

@@ -26,9 +26,11 @@ QString selectedBoxText(const QPlainTextEdit& box);
 
 // A text box whose every way out of it (copy keys, the context menu's Copy,
 // dragging) gives exactly the selected text of selectedBoxText.
+// A box the user types into wraps anywhere only while it holds a long run
+// without blanks.
 class ExactTextBox : public QPlainTextEdit {
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit ExactTextBox(QWidget* parent = nullptr);
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
@@ -36,9 +38,10 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 };
 
-// The box's text exactly as typed or pasted (a no-break space or a line
-// separator stays what it is), one paragraph at a time so that a long text is
-// never copied whole. Visit returns false to stop; then so does this.
+// The box's text as typed or pasted, one paragraph at a time so that a long
+// text is never copied whole: a no-break space stays what it is, a line or
+// paragraph separator is a line break (LF). Visit returns false to stop; then
+// so does this.
 bool forEachBoxParagraph(const QPlainTextEdit& box, const std::function<bool(QStringView)>& visit);
 
 // The paragraphs of forEachBoxParagraph joined with LF.

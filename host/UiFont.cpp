@@ -56,7 +56,15 @@ QString entryTooltip(const QString& word, int position, const QFontMetrics& metr
 {
     const QString suffix = QLatin1String(" - ") + QString::number(position);
     const int room = std::max(0, maxWidth - metrics.horizontalAdvance(suffix));
-    return metrics.elidedText(word, Qt::ElideRight, room) + suffix;
+    // Eliding lays out all it is given, and a word may be megabytes long: no
+    // more characters than pixels can be shown, so only those are measured.
+    qsizetype shown = std::min(word.size(), qsizetype(room) + 1);
+    if (shown < word.size() && word.at(shown).isLowSurrogate())
+        ++shown;
+    const QString elided = metrics.elidedText(word.first(shown), Qt::ElideRight, room);
+    // Characters of no width could all fit; the word still goes on.
+    return (shown < word.size() && elided.size() == shown ? elided + QChar(0x2026) : elided)
+        + suffix;
 }
 
 int tooltipTextRoom(const QWidget& control)

@@ -1,5 +1,6 @@
 #include "queries/LetterRows.h"
 
+#include "host/Characters.h"
 #include "host/TextNumbers.h"
 
 namespace quibbler {
@@ -8,11 +9,10 @@ std::array<int, 26> letterCounts(const QStringList& entries)
 {
     std::array<int, 26> counts{};
     for (const QString& entry : entries) {
-        if (entry.isEmpty())
-            continue;
-        const char16_t first = entry.front().toUpper().unicode();
-        if (first >= u'A' && first <= u'Z')
-            ++counts[first - u'A'];
+        // The whole first character: an A with an accent after it is no A.
+        const QString first = upperFirstCharacter(entry);
+        if (first.size() == 1 && first.front() >= u'A' && first.front() <= u'Z')
+            ++counts[first.front().unicode() - u'A'];
     }
     return counts;
 }

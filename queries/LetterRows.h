@@ -8,7 +8,8 @@
 namespace quibbler {
 
 // How many entries begin with each letter A to Z (after upper-casing the first
-// character); entries that begin with anything else count toward no letter.
+// whole character); entries that begin with anything else, an accented letter
+// included, count toward no letter.
 std::array<int, 26> letterCounts(const QStringList& entries);
 
 // One row of the word-count lists: the letter, "-", the count with its sign

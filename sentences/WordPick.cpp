@@ -6,34 +6,40 @@
 
 namespace quibbler {
 
-bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString& length)
+WordFilter::WordFilter(const QString& letter, const QString& length)
+    : m_letter(letter),
+      m_upperLetter(letter.toUpper()),
+      m_byLength(!length.isEmpty()),
+      m_length(leadingNumber(length))
+{ }
+
+bool WordFilter::passes(QStringView word) const
 {
-    return (!letter.isEmpty() && firstCharacter(lastDrawn) != letter)
-        || (!length.isEmpty() && lastDrawn.size() != leadingNumber(length));
+    return (m_letter.isEmpty() || upperFirstCharacter(word) == m_upperLetter)
+        && (!m_byLength || characterCount(word) == m_length);
+}
+
+QStringList WordFilter::passing(const QStringList& words) const
+{
+    QStringList result;
+    for (const QString& word : words) {
+        if (passes(word))
+            result.append(word);
+    }
+    return result;
+}
+
+bool WordFilter::isStale(QStringView lastDrawn) const
+{
+    return (!m_letter.isEmpty() && firstCharacter(lastDrawn) != m_letter)
+        || (m_byLength && characterCount(lastDrawn) != m_length);
 }
 
 void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
 {
-    const double wanted = leadingNumber(length);
-    const QString upperLetter = letter.toUpper();
-    QStringList passing;
-    for (const QString& word : words.entries()) {
-        if ((letter.isEmpty() || upperFirstCharacter(word) == upperLetter)
-            && (length.isEmpty() || word.size() == wanted))
-            passing.append(word);
-    }
     cache.clearAll();
-    cache.appendAll(passing);
-    // The walk over the words ends on their last entry.
+    cache.appendAll(WordFilter(letter, length).passing(words.entries()));
     words.setSelectedPos(words.count() - 1);
-}
-
-bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
-{
-    if (!cacheIsStale(cache.selectedText(), letter, length))
-        return false;
-    rebuildWordCache(words, cache, letter, length);
-    return true;
 }
 
 } // namespace quibbler

@@ -1,29 +1,39 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 namespace quibbler {
 
 class ListBox;
 
-// Brings the filtered word cache up to date with the first-letter and length
-// filters (the texts of the options' boxes).
-//
-// The cache is only rebuilt when the entry last drawn from it (its selection)
-// no longer fits: its first character differs from the letter, compared with
-// case, or its length differs from the length's value. A rebuild takes, in
-// order, every word whose first letter equals the letter ignoring case and
-// whose length equals the length's value, each filter only when its text is
-// set; it leaves the words list selected on its last entry and nothing
-// selected in the cache. Returns true when it rebuilt the cache.
-// The cache's staleness test on the word last drawn from it ("" when none):
-// the letter differs from its first character, compared with case, or the
-// length's value from its length, each only when its text is set.
-bool cacheIsStale(const QString& lastDrawn, const QString& letter, const QString& length);
+// The options' word filters, given the texts of their boxes: a first letter,
+// compared with a word's first character without regard to case, and a
+// length, compared with a word's length in characters. Each filter counts
+// only when its text is set; a length that is no number counts 0.
+class WordFilter {
+public:
+    WordFilter(const QString& letter, const QString& length);
 
-bool wordPick(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
+    bool passes(QStringView word) const;
+    // The words that pass, in order.
+    QStringList passing(const QStringList& words) const;
 
-// The rebuild of wordPick, whether or not the cache looks stale.
+    // The cache's staleness test on the word last drawn from it ("" when
+    // none): the letter differs from its first character, compared with
+    // case, or the length's value from its length.
+    bool isStale(QStringView lastDrawn) const;
+
+private:
+    QString m_letter;
+    QString m_upperLetter;
+    bool m_byLength;
+    double m_length;
+};
+
+// Fills the filtered word cache with every word that passes the filters, and
+// leaves the words list selected on its last entry, as a walk over it would.
 void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
 
 } // namespace quibbler

@@ -2,7 +2,6 @@
 
 #include "host/Characters.h"
 #include "host/ListBox.h"
-#include "host/TextNumbers.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/WordPick.h"
@@ -42,25 +41,20 @@ const QStringList& WordSource::startingWith(const QString& upperLetter)
 
 void WordSource::pick(const QString& letter, const QString& length)
 {
-    // The same test as wordPick, on the word last drawn from the cache.
+    const WordFilter filter(letter, length);
+    // Rebuilt only when the word last drawn from the cache no longer fits.
     const QString last = m_cache.selected >= 0 && m_cache.selected < m_cache.entries.size()
         ? m_cache.entries.at(m_cache.selected)
         : QString();
-    if (!cacheIsStale(last, letter, length))
+    if (!filter.isStale(last))
         return;
 
-    const double wanted = leadingNumber(length);
     const QString key = letter.toUpper() + QLatin1Char('\n') + length;
     auto rebuilt = m_rebuilds.constFind(key);
-    if (rebuilt == m_rebuilds.cend()) {
-        QStringList passing;
-        for (const QString& word :
-             letter.isEmpty() ? m_words.entries : startingWith(letter.toUpper())) {
-            if (length.isEmpty() || word.size() == wanted)
-                passing.append(word);
-        }
-        rebuilt = m_rebuilds.insert(key, passing);
-    }
+    if (rebuilt == m_rebuilds.cend())
+        rebuilt = m_rebuilds.insert(
+            key,
+            filter.passing(letter.isEmpty() ? m_words.entries : startingWith(letter.toUpper())));
     m_cache.entries = rebuilt.value();
     m_cache.selected = -1;
     m_cacheRebuilt = true;

@@ -24,8 +24,8 @@ public:
     WordSource(const WordSource&) = delete;
     WordSource& operator=(const WordSource&) = delete;
 
-    // Brings the cache up to date with a first letter and a length text, by
-    // the rules of wordPick: only when the word last drawn from it no longer fits.
+    // Brings the cache up to date with a first letter and a length text
+    // (WordFilter): only when the word last drawn from it no longer fits.
     void pick(const QString& letter, const QString& length);
 
     int count(bool fromCache) const;

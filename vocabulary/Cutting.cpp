@@ -4,6 +4,9 @@ namespace quibbler {
 
 namespace {
 
+const QString kProperNounSeparators = QStringLiteral("\r\n\t;:,!?. ");
+const QString kProperNounSkippers = QStringLiteral("\r\n\t;:,!?.");
+
 QString underscoresToSpaces(QStringView run)
 {
     QString word = run.toString();
@@ -43,10 +46,9 @@ QStringList cutProperNouns(QStringView text)
         names.append(underscoresToSpaces(text.sliced(i, end - i)));
         if (end >= length)
             break;
-        // Skip the separator, and after all but the space a blank or line break after it.
+        // Skip the separator, and after all but the space the white space after it.
         i = end + 1;
-        if (kProperNounSkippers.contains(text.at(end)) && i < length
-            && kProperNounSkipped.contains(text.at(i)))
+        if (kProperNounSkippers.contains(text.at(end)) && i < length && text.at(i).isSpace())
             ++i;
     }
     return names;

@@ -11,14 +11,6 @@ namespace quibbler {
 // The learn box's delimiters at start-up: space ; . , ! ? : CR LF tab and the double quote.
 inline const QString kDefaultDelimiters = QStringLiteral(" ;.,!?:\r\n\t\"");
 
-// The fixed separators of proper nouns. After any of them but the space, a
-// blank or line-break character that follows is skipped too, which drops the
-// LF of a CR LF and the blank after a punctuation mark; a letter right after
-// a separator starts the next name.
-inline const QString kProperNounSeparators = QStringLiteral("\r\n\t;:,!?. ");
-inline const QString kProperNounSkippers = QStringLiteral("\r\n\t;:,!?.");
-inline const QString kProperNounSkipped = QStringLiteral(" \t\r\n");
-
 // Qt's text boxes hold a line break as one LF; the cutting rules are written
 // for the CR LF that a line break is in the files and on the clipboard.
 QString withCrLf(QStringView boxText);
@@ -128,8 +120,12 @@ template <typename Visit> bool forEachRun(QStringView text, QStringView delimite
     return cutter.feed(text, visit) && cutter.finish(visit);
 }
 
-// Every name of the text cut at the proper-noun separators, with the skip rule
-// above, empty names included, each underscore turned into a space.
+// Every name of the text cut at the fixed proper-noun separators (CR, LF,
+// tab, ; : , ! ? . and the blank), empty names included, each underscore
+// turned into a space. After any separator but the blank, a white-space
+// character that follows (a blank, a no-break space, a line break) is skipped
+// too, which drops the LF of a CR LF and the blank after a punctuation mark; a
+// letter right after a separator starts the next name.
 QStringList cutProperNouns(QStringView text);
 
 } // namespace quibbler

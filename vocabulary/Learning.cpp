@@ -49,12 +49,15 @@ int unreadStart(const QPlainTextEdit& box, QStringView delimiters, qint64 runs)
         at += width;
         return cut < runs;
     };
+    // A line break, between paragraphs or in one, is one position cut as CR LF.
+    const auto feedCharacter
+        = [&](QStringView c) { return c == u"\n" ? feed(u"\r", 0) && feed(c, 1) : feed(c, 1); };
     bool first = true;
     forEachBoxParagraph(box, [&](QStringView paragraph) {
-        if (!std::exchange(first, false) && !(feed(u"\r", 0) && feed(u"\n", 1)))
+        if (!std::exchange(first, false) && !feedCharacter(u"\n"))
             return false;
         for (qsizetype i = 0; i < paragraph.size(); ++i) {
-            if (!feed(paragraph.sliced(i, 1), 1))
+            if (!feedCharacter(paragraph.sliced(i, 1)))
                 return false;
         }
         return true;

@@ -16,6 +16,7 @@ const struct { const char* tag; QString arguments; int status; QString out, err;
     {"Qt's and -h", u"-stylesheet x.qss -h"_s, 0, kUsage, {}},
     {"unknown", u"--bogus"_s, 2, {}, kUnknown.arg("bogus")},
     {"Qt's and unknown", u"-style Fusion -platform offscreen -x"_s, 2, {}, kUnknown.arg("x")},
+    {"Qt's flag and version", u"-reverse -qwindowtitle=t -v"_s, 0, kVersion, {}},
     {"argument", u"words.txt"_s, 2, {}, "quibbler: Unexpected argument 'words\\.txt'\\.\n" + kUsage},
 };
 
@@ -41,8 +42,10 @@ private slots:
         QTemporaryDir folder; // the program's copy, and its data and run-time folders
         const QString program = folder.filePath(u"quibbler"_s);
         QVERIFY(QFile::copy(QStringLiteral(QUIBBLER_PROGRAM), program));
+        // No display at all: every answer comes before the window system is reached.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+            environment.remove(name);
         environment.insert(u"XDG_DATA_HOME"_s, folder.filePath(u"data"_s));
         environment.insert(u"XDG_RUNTIME_DIR"_s, folder.path());
         QProcess process; // killed when the test fails

@@ -1,5 +1,4 @@
 #include "sentences/TextLimits.h"
-#include "sentences/WordPick.h"
 #include "support/TestCommon.h"
 
 const QString kImpossible = "I'm sorry, that's impossible";
@@ -24,25 +23,17 @@ const struct { const char* tag; const char* rule; bool capitals; QString answer;
 
 const struct { const char* tag; QString letter, length, answer; } kFilters[] = {
     {"letter", "b", "", "Bat bee bat!"},
-    {"length", "", "4", "Bird Bird Bird!"},
+    {"letter, other case", "B", "", "Bat bee bat!"},
+    // Lengths count whole characters: an accent or an emoji is one letter.
+    {"length", "", "4", u"Bird cafe\u0301 Bird!"_s},
+    {"length of an emoji word", "", "6", u"😀smile 😀smile 😀smile!"_s},
+    {"both", "c", "3", "Cat cow cat!"},
     // A length that is no number draws from the cache without rebuilding it:
     // after start-up that holds one blank.
     {"length not a number", "", "x", "     !"},
     {"nobody fits", "q", "", ""},
 };
 
-// The cache starts with its first entry selected.
-const QStringList kBirds{"Bird", "bat", "cat"};
-const struct { const char* tag; QStringList words, cache; QString letter, length; QStringList after;
-               bool rebuilt; } kPicks[] = {
-    {"no filters: untouched", kBirds, {"zzz"}, "", "", {"zzz"}, false},
-    {"letter ignores case", kBirds, {" "}, "b", "", {"Bird", "bat"}, true},
-    {"stale test has case", kBirds, {"bat"}, "B", "", {"Bird", "bat"}, true},
-    {"last draw still fits", kBirds, {"Bird"}, "B", "", {"Bird"}, false},
-    {"both filters", {"cat", "cow", "crow", "dog"}, {" "}, "c", "3", {"cat", "cow"}, true},
-    {"start-up blank fits length 1", kBirds, {" "}, "", "1", {" "}, false},
-    {"nothing drawn yet", kBirds, {}, "c", "", {"cat"}, true},
-};
 // clang-format on
 
 class TestAnswers : public QObject {
@@ -126,7 +117,7 @@ private slots:
     void filters()
     {
         const auto& [tag, letter, length, answer] = rowOf(kFilters);
-        TestApp app({"bat", "Bird", "cat", "bee"});
+        TestApp app({"bat", "Bird", "cat", "bee", u"😀smile"_s, u"cafe\u0301"_s, "cow"});
         app.options().txtword->setText(letter);
         app.options().txtwl->setText(length);
         app.host.rnd.script = {0.0, 0.9, 0.0, 0.5};
@@ -212,22 +203,6 @@ private slots:
             QCOMPARE(app.options().txtpattern->isEnabled(), index == 3);
         }
         QCOMPARE(app.options().txtpattern->text(), QString("abc"));
-    }
-
-    void wordPick_data() { addRows(kPicks); }
-    void wordPick()
-    {
-        const auto& [tag, words, cache, letter, length, after, rebuilt] = rowOf(kPicks);
-        ListBox lstw, lstsw;
-        lstw.appendAll(words);
-        lstw.setSelectedPos(0);
-        lstsw.appendAll(cache);
-        lstsw.setSelectedPos(0);
-        quibbler::wordPick(lstw, lstsw, letter, length);
-        QCOMPARE(lstsw.entries(), after);
-        // A rebuild walks the words to their end and leaves nothing drawn.
-        QCOMPARE(lstw.selectedPos(), rebuilt ? words.size() - 1 : 0);
-        QCOMPARE(lstsw.selectedPos(), rebuilt || after.isEmpty() ? -1 : 0);
     }
 };
 

@@ -3,7 +3,7 @@
 
 // Runs of text between delimiters; the fuzz target checks that runs never hold
 // a delimiter and that a text cut in pieces gives the same runs.
-const QString& D = kDefaultDelimiters;
+const QString D = u" ;.,!?:\r\n\t\""_s;
 // clang-format off
 const struct { const char* tag; QString text, delimiters; QStringList runs; } kWords[] = {
     {"sentence", "Hello, world! Hello again.", D, {"Hello", "", "world", "", "Hello", "again", ""}},
@@ -25,6 +25,9 @@ const struct { const char* tag; QString text, delimiters; QStringList runs; } kW
 const struct { const char* tag; QString boxText; QStringList names; } kNames[] = {
     {"punctuation and blank", "Alice, Bob. Carol", {"Alice", "Bob", "Carol"}},
     {"letter after comma", "Alice,Bob, Carol", {"Alice", "Bob", "Carol"}},
+    {"every separator", "a;b:c!d?e\tf.g h,i", {"a", "b", "c", "d", "e", "f", "g", "h", "i"}},
+    {"no-break space after comma", u"Alice,\u00A0Bob"_s, {"Alice", "Bob"}},
+    {"no-break space alone", u"Mary\u00A0Ann"_s, {u"Mary\u00A0Ann"_s}},
     {"line break after comma", "Alice,\nBob", {"Alice", "", "Bob"}},
     {"blank separates", "Mary Ann", {"Mary", "Ann"}},
     {"underscore joins", "Mary_Ann", {"Mary Ann"}},
@@ -50,7 +53,7 @@ private slots:
     void visitorStopsTheCut()
     {
         int visits = 0;
-        RunCutter cutter(kDefaultDelimiters);
+        RunCutter cutter(D);
         QVERIFY(!cutter.feedBoxText(u"a b c", [&visits](QStringView) { return ++visits < 2; }));
         QCOMPARE(visits, 2);
     }

@@ -27,10 +27,28 @@ QStringList answerCopied(TestApp& app, int words)
 // clang-format off
 const struct AwkwardRow { const char* tag; QString word, answered; } kAwkward[] = {
     {"no-break space", u"new\u00A0york"_s, u"New\u00A0york"_s},
-    {"line separator", u"café\u2028crème"_s, u"Café\u2028crème"_s},
     {"outside the basic plane", u"😃smile"_s, u"😃smile"_s},
     {"accent after the first letter", u"e\u0301te\u0301"_s, u"E\u0301te\u0301"_s},
     {"flag", u"🇫🇷france"_s, u"🇫🇷france"_s},
+};
+
+// The letter box holds one whole character, whatever is pasted: the text it
+// held, whether that was selected, the paste, and what the box then holds.
+const struct { const char* tag; QString held; bool selected; QString pasted, after; } kPastes[] = {
+    {"word", "", false, "tea", "t"},
+    {"over the selected letter", "x", true, "tea", "t"},
+    {"beside the letter", "x", false, "tea", "x"},
+    {"emojis", "", false, u"😀😃"_s, u"😀"_s},
+    {"accented letters", "", false, u"e\u0301te"_s, u"e\u0301"_s},
+};
+
+// A pasted run without blanks wraps anywhere only while its box holds it: the
+// box, and the keys that take the run away.
+const struct { const char* tag; const char* box; Qt::Key key; Qt::KeyboardModifiers modifiers; }
+kRunsGone[] = {
+    {"learned", "txtl", Qt::Key_Return, Qt::NoModifier},
+    {"names learned", "txtpn", Qt::Key_Return, Qt::NoModifier},
+    {"deleted", "txtl", Qt::Key_Backspace, Qt::ControlModifier},
 };
 // clang-format on
 
@@ -126,6 +144,33 @@ private slots:
         options.txtdelim->setText("😃 ");
         enterText(app.main().txtl, "a😃b😎c d");
         QCOMPARE(app.main().lstw->entries().mid(3), (QStringList{"a", "b😎c", "d"}));
+    }
+
+    void letterBoxPaste_data() { addRows(kPastes); }
+    void letterBoxPaste()
+    {
+        const auto& [tag, held, selected, pasted, after] = rowOf(kPastes);
+        TestApp app;
+        QLineEdit* box = app.options().txtword;
+        box->setText(held);
+        selected ? box->selectAll() : box->end(false);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), after);
+    }
+
+    void wrappingAnywhereEndsWithTheLongRun_data() { addRows(kRunsGone); }
+    void wrappingAnywhereEndsWithTheLongRun()
+    {
+        const auto& [tag, name, key, modifiers] = rowOf(kRunsGone);
+        TestApp app;
+        auto* box = app.main().findChild<QPlainTextEdit*>(name);
+        QGuiApplication::clipboard()->setText(QString(5000, 'x'));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace); // a run of 4,999 is still long
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAnywhere);
+        QTest::keyClick(box, key, modifiers);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 };
 

@@ -12,8 +12,10 @@ const struct {
     {"first form kept", {}, "IN in In", {"IN"}, 0, true},
     {"empty box", {"x"}, "", {"x"}, 0, false},
     {"non-ASCII case", {"ÉCOLE"}, "école Straße", {"ÉCOLE", "Straße"}, 0, true},
-    // Read exactly as typed: a no-break space and a line separator are no delimiters.
-    {"pasted separators", {}, u"a\u00A0b\u2028c"_s, {u"a\u00A0b\u2028c"_s}, -1, true},
+    // Pasted: a no-break space is no delimiter; line and paragraph separators are line breaks.
+    {"pasted separators", {}, u"a\u00A0b\u2028c\u2029d"_s, {u"a\u00A0b"_s, "c", "d"}, 1, true},
+    {"every default delimiter", {}, "a b;c.d,e!f?g:h\ni\tj\"k",
+     {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"}, 9, true},
 };
 
 const struct {
@@ -115,17 +117,18 @@ private slots:
         QVERIFY(!main.changed && main.isVisible() && !app.forms.frmworkLoaded());
     }
 
-    void nameAfterAnEarlierEnter()
+    // Names typed one per line, with Enter or Shift+Enter: each key learns the
+    // box, and the line break it then leaves only starts the next name.
+    void namesTypedLineByLine()
     {
         TestApp app;
-        MainWindow& main = app.main();
-        enterText(main.txtpn, "Alice");
-        // The Enter itself leaves a line break in the box, as typing goes on after it.
-        QCOMPARE(main.txtpn->toPlainText(), QString("\n"));
-        main.txtpn->moveCursor(QTextCursor::End);
-        QTest::keyClicks(main.txtpn, "Dave");
-        QTest::keyClick(main.txtpn, Qt::Key_Return);
-        QCOMPARE(main.lstproper->entries(), (QStringList{"Alice", "Dave"}));
+        QPlainTextEdit* box = app.main().txtpn;
+        for (const QString& typed : {u"Alice⇧"_s, u"Bob⏎"_s, u"Carol⇧"_s, u"⇧"_s}) {
+            QTest::keyClicks(box, typed.chopped(1));
+            QTest::keyClick(box, Qt::Key_Return,
+                            typed.endsWith(u'⇧') ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QCOMPARE(app.main().lstproper->entries(), (QStringList{"Alice", "Bob", "Carol"}));
     }
 };
 
