@@ -87,7 +87,7 @@ PoetryWindow::PoetryWindow(Forms& forms, Host& host) : m_forms(forms), m_host(ho
     onKeyDown(txtlines, [this](int code, int shift) { return txtlines_KeyDown(code, shift); });
     onKeyDown(txtp, [this](int code, int shift) { return txtp_KeyDown(code, shift); });
     connect(cmdpoem, &QPushButton::clicked, this, &PoetryWindow::cmdpoem_Click);
-    connect(chkli, &QCheckBox::stateChanged, this, &PoetryWindow::chkli_Click);
+    connect(chkli, &QCheckBox::toggled, this, &PoetryWindow::chkli_Click);
 
     resize(640, 483);
 }

@@ -8,11 +8,13 @@ namespace quibbler {
 std::array<int, 26> letterCounts(const QStringList& entries)
 {
     std::array<int, 26> counts{};
+    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     for (const QString& entry : entries) {
         // The whole first character: an A with an accent after it is no A.
         const QString first = upperFirstCharacter(entry);
-        if (first.size() == 1 && first.front() >= u'A' && first.front() <= u'Z')
-            ++counts[first.front().unicode() - u'A'];
+        const qsizetype letter = first.size() == 1 ? letters.indexOf(first.front()) : -1;
+        if (letter >= 0)
+            ++counts[letter];
     }
     return counts;
 }

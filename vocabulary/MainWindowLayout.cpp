@@ -66,6 +66,15 @@ QAction* separator(QMenu* menu, const char* name)
     return line;
 }
 
+// A menu of the bar; a screen reader names its open popup by the title.
+QMenu* barMenu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    menu->setWindowTitle(QString(title).remove(u'&'));
+    return menu;
+}
+
 } // namespace
 
 void MainWindow::buildControls()
@@ -157,8 +166,7 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    mnufile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
+    mnufile = barMenu(menuBar(), "mnufile", QStringLiteral("&File"));
     mnusave
         = item(mnufile, "mnusave", QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuload
@@ -168,8 +176,7 @@ void MainWindow::buildMenus()
     mnuhyphen = separator(mnufile, "mnuhyphen");
     mnuquit = item(mnufile, "mnuquit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuopts = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuopts->setObjectName(QStringLiteral("mnuopts"));
+    mnuopts = barMenu(menuBar(), "mnuopts", QStringLiteral("&Options"));
     mnuoptions = item(mnuopts, "mnuoptions", QStringLiteral("&Message Options..."),
                       QKeySequence(Qt::CTRL | Qt::Key_M));
     mnucbpoet = item(mnuopts, "mnucbpoet", QStringLiteral("Quibbler &Poetry"),

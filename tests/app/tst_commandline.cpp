@@ -26,11 +26,12 @@ const struct { const char* tag; QString name; } kNames[] = {
     {"txtpn", "Add Proper Nouns for QBL to learn"}, {"cmdsave", "Save"},
     {"txtword", "Pick words starting with:"}, {"cbopersonal", "Personality:"},
     {"txtdelim", "Edit delimiters (just type them in)"}, {"txtlines", "Number of stanzas"},
-    {"txtp", "QBL's Poem"}, {"List2", "Proper Nouns"},
+    {"txtp", "QBL's Poem"}, {"List2", "Proper Nouns"}, {"mnufile", "File"},
+    {"mnuopts", "Options"},
 };
 // clang-format on
 
-class TstCommandLine : public QObject {
+class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
     void options_data() { addRows(kOptions); }
@@ -85,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstCommandLine)
+QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

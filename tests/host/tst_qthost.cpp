@@ -18,6 +18,10 @@ const struct {
     {"No, untitled", Buttons::YesNo, {}, QMessageBox::No, Answer::No, "Quibbler|Sure?|No Yes"},
     {"OK, an empty title", Buttons::Ok, "", QMessageBox::Ok, Answer::Ok, "|Sure?|OK"},
 };
+
+// Cancel gives an empty text, whatever was typed.
+const struct { const char* tag; bool accept; QString given; } kInputs[] = {
+    {"OK", true, "12 words"}, {"Cancel", false, ""}};
 // clang-format on
 
 class TestQtHost : public QObject {
@@ -36,35 +40,33 @@ private slots:
         whenDialogShows([&](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
             QAbstractButton* click = box ? box->button(row.click) : nullptr;
-            if (box) {
-                QStringList buttons;
-                for (QAbstractButton* button : box->buttons())
-                    buttons.append(button->text().remove('&'));
-                buttons.sort();
-                m_shown << box->windowTitle() + '|' + box->text() + '|' + buttons.join(' ');
-            }
-            click ? click->click() : void(dialog->close());
+            if (!click)
+                return void(dialog->close());
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text().remove('&');
+            buttons.sort();
+            m_shown << box->windowTitle() + '|' + box->text() + '|' + buttons.join(' ');
+            click->click();
         });
         QCOMPARE(m_host.msgBox("Sure?", row.buttons, row.title), row.answer);
         QCOMPARE(m_shown, QStringList{row.shown});
     }
 
-    // Cancel gives an empty text, whatever was typed.
+    void inputBox_data() { addRows(kInputs); }
     void inputBox()
     {
-        for (bool accept : {true, false}) {
-            whenDialogShows([&](QWidget* dialog) {
-                auto* input = qobject_cast<QInputDialog*>(dialog);
-                m_shown << (input ? input->windowTitle() + '|' + input->textValue()
-                                  : "not an input box");
-                if (!input)
-                    return void(dialog->close());
-                input->setTextValue("12 words");
-                accept ? input->accept() : input->reject();
-            });
-            QCOMPARE(m_host.inputBox("How many words?", "Words", "7"), accept ? "12 words" : "");
-        }
-        QCOMPARE(m_shown, QStringList(2, "Words|7"));
+        const auto& [tag, accept, given] = rowOf(kInputs);
+        whenDialogShows([&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            if (!input)
+                return void(dialog->close());
+            m_shown << input->windowTitle() + '|' + input->labelText() + '|' + input->textValue();
+            input->setTextValue("12 words");
+            accept ? input->accept() : input->reject();
+        });
+        QCOMPARE(m_host.inputBox("How many words?", "Words", "7"), given);
+        QCOMPARE(m_shown, QStringList{"Words|How many words?|7"});
     }
 
     void fileDialogs()

@@ -20,90 +20,77 @@ QList<int> shapeOf(const PoetryWindow& poetry)
     return lengths;
 }
 
+const QList<int> kSix{1, 2, 3, 4, 5, 6};
 // clang-format off
-const struct { const char *tag, *kind; QString stanzas, perLine; QList<int> shape; } kKinds[] = {
-    {"rising", "optu", "4", "", {1, 2, 3, 4}},
-    {"decreasing", "optd", "4", "", {4, 3, 2, 1}},
-    {"rising 2.5", "optu", "2.5", "", {1, 2}},
-    {"decreasing 2.5", "optd", "2.5", "", {2, 1}},
-    {"rising -3", "optu", "-3", "", {}},
-    {"repetitions", "optr", "2", "3", {3, 3}},
-    {"repetitions 2.5", "optr", "2", "2.5", {2, 2}},
-    {"repetitions below 1", "optr", "2", "0.5", {}},
-    {"random of one", "optrnd", "3", "", {}}, // three lines of one to three words
+// Poems from the words bee, Bat, ox, at, cow and paris and the name Paris, capitals on:
+// kind, stanzas, answers to "How many words?", draws and filters; then the words on each
+// line, and a pattern every line matches. A random poem's title draws its length (five
+// here) and each word, then each line its length, Int(r * stanzas) + 1, and each word.
+const struct {
+    const char *tag, *kind; QString stanzas; QStringList answers; QList<double> draws;
+    QString letter, length; const char* rule; QList<int> shape; QString pattern;
+} kPoems[] = {
+    {"rising", "optu", "4", {}, {}, "", "", "optnorm", {1, 2, 3, 4}, ".*"},
+    {"decreasing", "optd", "4", {}, {}, "", "", "optnorm", {4, 3, 2, 1}, ".*"},
+    {"rising 2.5", "optu", "2.5", {}, {}, "", "", "optnorm", {1, 2}, ".*"},
+    {"decreasing 2.5", "optd", "2.5", {}, {}, "", "", "optnorm", {2, 1}, ".*"},
+    {"rising -3", "optu", "-3", {}, {}, "", "", "optnorm", {}, ".*"},
+    {"repetitions", "optr", "2", {"3"}, {}, "", "", "optnorm", {3, 3}, ".*"},
+    {"repetitions 2.5", "optr", "2", {"2.5"}, {}, "", "", "optnorm", {2, 2}, ".*"},
+    {"repetitions below 1", "optr", "2", {"0.5"}, {}, "", "", "optnorm", {}, ".*"},
+    {"repetitions, asked until a number", "optr", "1", {"", "0", "abc", "2"}, {}, "", "",
+     "optnorm", {2}, ".*"},
+    {"random", "optrnd", "3", {}, {0.99, 0, 0, 0, 0, 0, 0.9, 0, 0, 0, 0, 0, 0.5, 0, 0}, "", "",
+     "optnorm", {3, 1, 2}, ".*"},
+    {"letter b", "optu", "6", {}, {}, "b", "", "optnorm", kSix, "B[a-z]*( [bB][a-z]*)*"},
+    {"length 2", "optu", "6", {}, {}, "", "2", "optnorm", kSix, "[A-Z][a-z]( [a-z]{2})*"},
+    {"upper", "optu", "6", {}, {}, "", "", "optucase", kSix, "[A-Z]+( [A-Z]+)*"},
+    {"capitals", "optu", "6", {}, {}, "p", "", "optnorm", kSix, "Paris( Paris)*"},
+    {"capitals, lower", "optu", "6", {}, {}, "p", "", "optlcase", kSix, "paris( paris)*"},
 };
 
-// Every line of a rising poem of six stanzas must match the pattern.
-const struct { const char* tag; QString letter, length, rule, pattern; } kFilters[] = {
-    {"letter b", "b", "", "optnorm", "B[a-z]*( [bB][a-z]*)*"},
-    {"length 2", "", "2", "optnorm", "[A-Z][a-z]( [a-z]{2})*"},
-    {"upper", "", "", "optucase", "[A-Z]+( [A-Z]+)*"},
-    {"capitals", "p", "", "optnorm", "Paris( Paris)*"},
-    {"capitals, lower", "p", "", "optlcase", "paris( paris)*"},
-};
+const struct { const char* tag; QString stanzas; } kBadStanzas[] = {
+    {"empty", ""}, {"zero", "0"}, {"not a number", "abc"}};
 // clang-format on
 
 class TestPoetry : public QObject {
     Q_OBJECT
 private slots:
-    void kinds_data() { addRows(kKinds); }
-    void kinds()
+    void poems_data() { addRows(kPoems); }
+    void poems()
     {
-        const auto& [tag, kind, stanzas, perLine, shape] = rowOf(kKinds);
-        TestApp app({"moon", "June", "spoon", "tune"});
-        app.host.inputs = {perLine};
-        int yields = 0;
-        app.host.onYield
-            = [&] { yields += app.forms.frmwork().isVisible() && !app.forms.frmcbp().isVisible(); };
-        PoetryWindow& poetry = writePoem(app, kind, stanzas);
-        const QList<int> lengths = shapeOf(poetry);
-        const bool random = kind == QByteArray("optrnd");
-        QVERIFY(random ? lengths.size() == 3
-                        && std::ranges::all_of(lengths, [](int n) { return n <= 3; })
-                       : lengths == shape);
-        QVERIFY(yields >= lengths.size() && poetry.isVisible() && !app.forms.frmwork().isVisible());
-        // Lines of the words, the first capitalised; a title of one to five of them in capitals.
-        static const QRegularExpression line("^(Moon|June|Spoon|Tune)( (moon|June|spoon|tune))*$");
-        for (const QString& text : boxText(*poetry.txtp).split('\n', Qt::SkipEmptyParts))
-            QVERIFY2(line.match(text).hasMatch(), qPrintable(text));
-        QVERIFY(boxText(*poetry.txtp).isEmpty() || boxText(*poetry.txtp).endsWith('\n'));
-        const QString title = poetry.lbltitle->text();
-        QVERIFY2(QRegularExpression("^((MOON|JUNE|SPOON|TUNE) ){1,5}$").match(title).hasMatch(),
-                 qPrintable(title));
-    }
-
-    void repetitionsAsksUntilANumber()
-    {
-        TestApp app({"a", "b"});
-        app.host.inputs = {"", "0", "abc", "2"};
-        PoetryWindow& poetry = writePoem(app, "optr", "1");
-        QCOMPARE(shapeOf(poetry), QList<int>{2});
-        QCOMPARE(app.host.inputPrompts.size(), 4);
-        QCOMPARE(app.host.inputPrompts.first(), (QStringList{"How many words?", "Words", ""}));
-        QCOMPARE(app.host.inputPrompts.last().last(), QString("abc"));
-        // The answer outlives the window.
-        poetry.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        app.host.inputs = {"3"};
-        writePoem(app, "optr", "1");
-        QCOMPARE(app.host.inputPrompts.last().last(), QString("2"));
-    }
-
-    void filtersAndCase_data() { addRows(kFilters); }
-    void filtersAndCase()
-    {
-        const auto& [tag, letter, length, rule, pattern] = rowOf(kFilters);
+        const auto& [tag, kind, stanzas, answers, draws, letter, length, rule, shape, pattern]
+            = rowOf(kPoems);
         TestApp app({"bee", "Bat", "ox", "at", "cow", "paris"}, {"Paris"});
         app.options().txtword->setText(letter);
         app.options().txtwl->setText(length);
         app.options().findChild<QRadioButton*>(rule)->setChecked(true);
         app.options().chkc->setChecked(true);
-        const QStringList lines
-            = boxText(*writePoem(app, "optu", "6").txtp).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 6);
+        app.host.inputs = answers;
+        app.host.rnd.script = draws;
+        PoetryWindow& poetry = writePoem(app, kind, stanzas);
+        QCOMPARE(shapeOf(poetry), shape);
+        QCOMPARE(app.host.inputs, QStringList()); // asked until the answer was a number
+        QCOMPARE(app.host.rnd.script, QList<double>());
         const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
-        for (const QString& line : lines)
+        for (const QString& line : boxText(*poetry.txtp).split('\n', Qt::SkipEmptyParts))
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
+    }
+
+    // The question offers the last answer, a wrong one too, also in a new window.
+    void repetitionsOfferTheLastAnswer()
+    {
+        TestApp app({"a", "b"});
+        app.host.inputs = {"abc", "2"};
+        writePoem(app, "optr", "1").close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        app.host.inputs = {"3"};
+        writePoem(app, "optr", "1");
+        const QString asked = "How many words?|Words|";
+        QStringList offered;
+        for (const QStringList& prompt : app.host.inputPrompts)
+            offered << prompt.join('|');
+        QCOMPARE(offered, (QStringList{asked, asked + "abc", asked + "2"}));
     }
 
     void letterIncrementor()
@@ -119,53 +106,65 @@ private slots:
         QCOMPARE(poetry.txtp->toPlainText(), u"Cat\nBi\u0301rd horse\n"_s);
         QCOMPARE(poetry.lbltitle->text(), QString("CAT "));
         QCOMPARE(app.options().txtwl->text(), QString("3"));
-        // A length emptied after ticking stops the poem at its first word.
+        // A length emptied after ticking stops the poem at its first word, silently.
         app.options().txtwl->clear();
+        app.host.rnd.script = {0.0, 0.0, 0.0, 0.5, 0.5}; // the title, then one word
         enterText(poetry.txtlines, "10");
         QCOMPARE(poetry.txtp->toPlainText(), QString());
-        QVERIFY(!poetry.lbltitle->text().isEmpty() && app.host.messages.isEmpty());
+        QCOMPARE(poetry.lbltitle->text(), QString("CAT "));
+        QCOMPARE(app.host.rnd.script.size(), 2);
+        QCOMPARE(app.host.messages.size(), 0);
 
-        // Ticking it needs a length.
-        for (const char* length : {"", "0", "x"}) {
-            poetry.chkli->setChecked(false);
-            app.options().txtwl->setText(length);
-            QTest::mouseClick(poetry.chkli, Qt::LeftButton);
-            QVERIFY(!poetry.chkli->isChecked());
-        }
-        QCOMPARE(app.host.messageTexts(),
-                 QStringList(3,
-                             "You must put in a number in the 'number of letters in a word' box in "
-                             "the options."));
+        // Ticking it needs a length, each time the user tries.
+        const QString refusal
+            = "You must put in a number in the 'number of letters in a word' box in the options.";
+        poetry.chkli->setChecked(false);
+        QTest::keyClick(poetry.chkli, Qt::Key_Space);
+        QCOMPARE(poetry.chkli->isChecked(), false);
+        QCOMPARE(app.host.messageTexts(), QStringList{refusal});
+        app.options().txtwl->setText("0");
+        QTest::keyClick(poetry.chkli, Qt::Key_Space);
+        QCOMPARE(poetry.chkli->isChecked(), false);
+        QCOMPARE(app.host.messageTexts(), QStringList(2, refusal));
     }
 
+    void stanzaCountIsChecked_data() { addRows(kBadStanzas); }
     void stanzaCountIsChecked()
     {
         TestApp app({"a", "b", "c"}, {"X", "Y"});
         app.main().lstw->setSelectedPos(1);
         app.main().lstproper->setSelectedPos(-1);
-        for (const char* stanzas : {"", "0", "abc"}) {
-            PoetryWindow& poetry = writePoem(app, "optu", "3");
-            QCOMPARE(shapeOf(poetry).size(), 3);
-            enterText(poetry.txtlines, stanzas);
-            QCOMPARE(poetry.txtlines->text() + poetry.txtp->toPlainText() + poetry.lbltitle->text(),
-                     "");
-        }
+        PoetryWindow& poetry = writePoem(app, "optu", "3");
+        QCOMPARE(shapeOf(poetry).size(), 3);
+        enterText(poetry.txtlines, rowOf(kBadStanzas).stanzas);
+        QCOMPARE(poetry.txtlines->text() + poetry.txtp->toPlainText() + poetry.lbltitle->text(),
+                 "");
+        QCOMPARE(app.host.messageTexts(), QStringList{"I'm sorry, that values not appropiate."});
+        QCOMPARE(app.host.messages[0].title, "Error");
         // Poems leave the lists' selections alone.
-        QVERIFY(app.main().lstw->selectedPos() == 1 && app.main().lstproper->selectedPos() == -1);
-        QCOMPARE(app.host.messageTexts(), QStringList(3, "I'm sorry, that values not appropiate."));
-        QCOMPARE(app.host.messages.first().title, QString("Error"));
+        QCOMPARE(app.main().lstw->selectedPos(), 1);
+        QCOMPARE(app.main().lstproper->selectedPos(), -1);
     }
 
     void windowComesBackAsDesigned()
     {
         TestApp app({"a"});
         PoetryWindow* poetry = &writePoem(app, "optd", "2");
-        // Ctrl+C copies the selection; Ctrl+Shift+C does not.
-        poetry->txtp->selectAll();
+        // Ctrl+C copies exactly the part selected, line breaks as typed; Ctrl+Shift+C nothing.
+        QTextCursor part(poetry->txtp->document());
+        part.setPosition(2);
+        part.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        poetry->txtp->setTextCursor(part);
         QTest::keyClick(poetry->txtp, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(app.host.clipboard, QString());
         QTest::keyClick(poetry->txtp, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(app.host.clipboard, QString("A a\nA\n"));
+        QCOMPARE(app.host.clipboard, QString("a\nA\n"));
+
+        // The poem box follows the window's size, with the design's margins.
+        poetry->resize(800, 600);
+        QCOMPARE(poetry->txtp->geometry(), QRect(176, 72, 609, 510));
+        poetry->resize(300, 250);
+        QCOMPARE(poetry->txtp->geometry(), QRect(176, 72, 109, 160));
 
         poetry->chkli->setChecked(true);
         poetry->close();
@@ -173,8 +172,10 @@ private slots:
         QVERIFY(!app.forms.frmcbpLoaded());
         app.main().mnucbpoet->trigger();
         poetry = &app.forms.frmcbp();
+        QVERIFY(poetry->isVisible());
         QCOMPARE(poetry->txtlines->text(), QString("10"));
-        QVERIFY(poetry->optu->isChecked() && !poetry->chkli->isChecked() && poetry->isVisible());
+        QVERIFY(poetry->optu->isChecked());
+        QVERIFY(!poetry->chkli->isChecked());
         QCOMPARE(poetry->txtp->toPlainText() + poetry->lbltitle->text(), QString());
     }
 
@@ -198,7 +199,8 @@ private slots:
         };
         writePoem(app, "optu", "1e9");
         QCOMPARE(shapeOf(poetry), (QList<int>{1, 2, 3}));
-        QVERIFY(app.host.messages.isEmpty() && poetry.isVisible());
+        QCOMPARE(app.host.messages.size(), 0);
+        QVERIFY(poetry.isVisible());
     }
 };
 

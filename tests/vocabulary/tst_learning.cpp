@@ -41,7 +41,8 @@ private slots:
         QCOMPARE(main.lblwk->text(), QString::number(after.size()));
         QCOMPARE(main.lstw->selectedPos(), selected);
         QCOMPARE(main.changed, changed);
-        QVERIFY(main.txtl->toPlainText().isEmpty() && app.host.messages.isEmpty());
+        QCOMPARE(main.txtl->toPlainText(), QString());
+        QCOMPARE(app.host.messageTexts(), QStringList());
     }
 
     void delimitersAreReadWhenLearning()
@@ -67,7 +68,8 @@ private slots:
         app.host.onYield = [&] { seen += app.forms.frmwork().isVisible() && !main.isVisible(); };
         enterText(main.txtl, "a b c");
         QCOMPARE(seen, 3);
-        QVERIFY(main.isVisible() && !app.forms.frmwork().isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(!app.forms.frmwork().isVisible());
 
         // The label cycles from where it stood, ticking also while hidden.
         WorkingScreen& work = app.forms.frmwork();
@@ -114,7 +116,8 @@ private slots:
         QCOMPARE(main.lblpk->text(), QString::number(after.size()));
         QCOMPARE(main.lstproper->selectedPos(), selected);
         // Without the working screen, and no save is due.
-        QVERIFY(!main.changed && main.isVisible() && !app.forms.frmworkLoaded());
+        QVERIFY(!main.changed);
+        QVERIFY(!app.forms.frmworkLoaded());
     }
 
     // Names typed one per line, with Enter or Shift+Enter: each key learns the

@@ -2,34 +2,37 @@
 
 #include <sys/fsuid.h>
 
+const Answer Yes = Answer::Yes, No = Answer::No;
+
 // clang-format off
-const QByteArray kThree = fileOf({"dog", "New York", "cat"});
 const struct {
     const char* tag; QStringList known; QByteArray file; bool clear; QStringList after;
 } kLoads[] = {
-    {"replace", {"old", "Dog"}, kThree, true, {"dog", "New", "York", "cat"}},
-    {"merge", {"old", "Dog"}, kThree, false, {"old", "Dog", "New", "York", "cat"}},
-    {"all known", {"a", "b"}, fileOf({"B", "A"}), false, {"a", "b"}},
-    {"hand-written", {}, "one, two_3\r\n\"x,y\"\n\nfour", true, {"one", "two 3", "x", "y", "four"}},
+    {"merge", {"old", "Dog"}, "\"dog\"\r\n\"New York\"\r\n", false, {"old", "Dog", "New", "York"}},
+    {"hand-written", {}, "one, two_3\r\n\"x,y\"\n\ncaf\xe9", true, {"one", "two 3", "x", "y", "café"}},
     {"empty file", {"a"}, "", true, {}},
-    {"Windows-1252", {}, "\"caf\xe9\"\r\n", true, {"café"}},
     {"NUL bytes", {}, QByteArray("\"a\0b\"\r\nc\0\r\n", 11), true, {u"a\0b"_s, u"c\0"_s}},
     {"20 MB line", {}, QByteArray(20'000'000, 'x'), true, {QString(20'000'000, 'x')}},
 };
 
-// A save or load that is cancelled ("") or fails changes nothing; a failure says where.
-const struct { const char* tag; const char* item; QString path; } kMisses[] = {
-    {"save cancelled", "mnusave", ""}, {"save under a file", "mnusave", "blocker/words.txt"},
-    {"save onto a folder", "mnusave", "folder"}, {"load cancelled", "mnuload", ""},
-    {"load a missing file", "mnuload", "missing.txt"}, {"load a folder", "mnuload", "folder"},
-};
-
-// A load with unsaved words first offers to save them.
-const struct { const char* tag; Answer answer; QString savePath; QStringList after; } kPrompts[] = {
-    {"no: straight to the load", Answer::No, "", {"fresh"}},
-    {"yes: saves first", Answer::Yes, "saved.txt", {"fresh"}},
-    {"yes, save cancelled: loads", Answer::Yes, "", {"fresh"}},
-    {"yes, save fails: no load", Answer::Yes, "blocker/words.txt", {"unsaved"}},
+// With the word "word" and the name "New" unsaved, every command but a save first
+// offers to save (answer; a quit is confirmed first). A dialog cancelled ("") or a
+// path that fails changes nothing, the failure names the path, and a failed save
+// stops the command it was offered for.
+const struct {
+    const char* tag; QString command; Answer answer; QString save, open, failed, after; bool changed;
+} kUnsaved[] = {
+    {"save", "mnusave", No, "saved.txt", "", "", "word", false},
+    {"save cancelled", "mnusave", No, "", "", "", "word", true},
+    {"save fails", "mnusave", No, "blocker/x.txt", "", "blocker/x.txt", "word", true},
+    {"load cancelled", "mnuload", No, "", "", "", "word", true},
+    {"load fails", "mnuload", No, "", "missing.txt", "missing.txt", "word", true},
+    {"load, not saved", "mnuload", No, "", "load.txt", "", "fresh", false},
+    {"load, saved first", "mnuload", Yes, "saved.txt", "load.txt", "", "fresh", false},
+    {"load, save cancelled", "mnuload", Yes, "", "load.txt", "", "fresh", false},
+    {"load, save fails", "mnuload", Yes, "blocker/x.txt", "load.txt", "blocker/x.txt", "word", true},
+    {"quit, save fails", "mnuquit", Yes, "blocker/x.txt", "", "blocker/x.txt", "word", true},
+    {"close, save fails", "close", Yes, "blocker/x.txt", "", "blocker/x.txt", "word", true},
 };
 // clang-format on
 
@@ -38,148 +41,136 @@ class TestSaveLoad : public QObject {
 private slots:
     void startsFromTheFiles()
     {
-        // Repeated, empty and quoted-comma entries come in unchanged.
-        TestApp app(RawFiles{}, "\"Dog\"\r\n\"dog\"\r\n\r\n\"a,b\"\r\n", fileOf({"Alice", "Bob"}));
-        MainWindow& main = app.main();
-        QCOMPARE(main.lstw->entries(), (QStringList{"Dog", "dog", "", "a,b"}));
-        QCOMPARE(main.lstproper->entries(), (QStringList{"Alice", "Bob"}));
-        QCOMPARE(main.lblwk->text() + '|' + main.lblpk->text(), "4|2");
-        QVERIFY(main.lstw->selectedPos() == 0 && main.lstproper->selectedPos() == 0);
-        QCOMPARE(main.lstsw->entries(), QStringList{" "});
-        QVERIFY(main.isVisible() && !main.changed && app.host.messages.isEmpty());
-        QVERIFY(main.focusWidget() == main.txtw && !app.options().isVisible());
-        // Randomizer's marker entry left nothing a look-up could find.
-        QCOMPARE(main.lstw->findIgnoringCase(u"!@#$%^&*()"), -1);
-        enterText(main.txtl, "DOG");
-        QVERIFY(main.lstw->count() == 4 && !main.changed);
-    }
-
-    void missingFilesAreCreatedAndUnreadableOnesReported()
-    {
         QTemporaryDir dir;
         ScriptedHost host(dir.path());
         Forms(host).start();
+        // Missing files are made, empty.
         QCOMPARE(readFile(dir.filePath("qblvocab.txt")) + readFile(dir.filePath("qblpn.txt")), "");
-        QVERIFY(QFile::remove(dir.filePath("qblvocab.txt"))
-                && QDir(dir.path()).mkdir("qblvocab.txt"));
-        writeFile(dir.filePath("qblpn.txt"), fileOf({"Alice"}));
+        // Repeated, empty and quoted-comma entries come in unchanged.
+        writeFile(dir.filePath("qblvocab.txt"), "\"Dog\"\r\n\"dog\"\r\n\r\n\"a,b\"\r\n");
+        writeFile(dir.filePath("qblpn.txt"), "\"Alice\"\r\n\"Bob\"\r\n");
         Forms forms(host);
         forms.start();
-        QCOMPARE(host.messages.size(), 1);
-        QVERIFY2(host.messages.first().text.contains("qblvocab.txt"),
-                 qPrintable(host.messages.first().text));
-        QVERIFY(forms.frmcbox().isVisible() && forms.frmcbox().lstw->count() == 0);
-        QCOMPARE(forms.frmcbox().lstproper->entries(), QStringList{"Alice"});
-    }
+        MainWindow& main = forms.frmcbox();
+        QCOMPARE(main.lstw->entries(), (QStringList{"Dog", "dog", "", "a,b"}));
+        QCOMPARE(main.lstproper->entries(), (QStringList{"Alice", "Bob"}));
+        QCOMPARE(main.lblwk->text() + '|' + main.lblpk->text(), "4|2");
+        QCOMPARE(main.lstw->selectedPos(), 0);
+        QCOMPARE(main.lstproper->selectedPos(), 0);
+        QCOMPARE(main.focusWidget(), main.txtw);
+        QCOMPARE(host.messageTexts(), QStringList());
+        // Randomizer's marker entry left nothing a look-up could find.
+        QCOMPARE(main.lstw->findIgnoringCase(u"!@#$%^&*()"), -1);
 
-    // A start-up file the user may read but not write is read all the same.
-    // Root ignores file modes, so the files are opened as an ordinary user.
-    void readOnlyStartupFileIsRead()
-    {
-        TestApp app({"kept"});
+        // A file the user may read but not write is read all the same. Root ignores
+        // file modes, so the files are opened as an ordinary user.
         const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        QFile::setPermissions(app.path("qblvocab.txt"), readable);
-        QFile::setPermissions(app.dir.path(),
+        QFile::setPermissions(dir.filePath("qblvocab.txt"), readable);
+        QFile::setPermissions(dir.path(),
                               readable | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup
                                   | QFile::ExeOther);
         const int gid = setfsgid(65534);
         const int uid = setfsuid(65534);
-        Forms forms(app.host);
-        forms.start();
+        Forms readOnly(host);
+        readOnly.start();
         setfsuid(uid);
         setfsgid(gid);
-        QCOMPARE(app.host.messageTexts(), QStringList());
-        QCOMPARE(forms.frmcbox().lstw->entries(), QStringList{"kept"});
+        QCOMPARE(readOnly.frmcbox().lstw->count(), 4);
+        QCOMPARE(host.messageTexts(), QStringList());
+
+        // A words file that cannot be read is reported; the names are read all the same.
+        QVERIFY(QFile::remove(dir.filePath("qblvocab.txt")));
+        QVERIFY(QDir(dir.path()).mkdir("qblvocab.txt"));
+        Forms again(host);
+        again.start();
+        QCOMPARE(host.messages.size(), 1);
+        QVERIFY2(host.messages.first().text.contains("qblvocab.txt"),
+                 qPrintable(host.messages.first().text));
+        QCOMPARE(again.frmcbox().lstw->count(), 0);
+        QCOMPARE(again.frmcbox().lstproper->entries(), (QStringList{"Alice", "Bob"}));
     }
 
+    // Reading, learning or loading into a full list adds nothing more and says so once.
     void listsStopAtTheLimit()
     {
         QStringList entries;
-        for (int i = 0; i < ListBox::MaxEntries + 5; ++i)
+        for (int i = 0; i < 32772; ++i)
             entries.append(QString::number(i));
-        const QStringList full{kWordsFullMessage, kProperNounsFullMessage};
-        TestApp app(entries, entries);
+        TestApp app(entries, entries.first(32766));
         MainWindow& main = app.main();
-        QVERIFY(main.lstw->entries() == entries.first(32767)
-                && main.lstproper->entries() == entries.first(32767));
-        // Learning into a full list adds nothing and says so once per command.
-        enterText(main.txtl, "new1 new2 new3");
+        QCOMPARE(main.lstw->entries(), entries.first(32767));
+        enterText(main.txtl, "new1 new2");
         enterText(main.txtpn, "Newname, Other");
-        QVERIFY(main.lstw->count() == 32767 && main.lstproper->count() == 32767);
-        QCOMPARE(app.host.messageTexts(), full + full);
-        QVERIFY(!main.changed && main.isVisible());
-
-        // So does a load into a list one entry short of full.
-        TestApp almost(entries.first(32766));
-        almost.options().Check1->setChecked(false);
-        writeFile(almost.path("more.txt"), fileOf({"x y", "z"}));
-        almost.host.openPaths = {almost.path("more.txt")};
-        almost.main().mnuload->trigger();
-        QCOMPARE(almost.main().lstw->entries().last() + ' ' + almost.main().lblwk->text(),
-                 "x 32767");
-        QCOMPARE(almost.host.messageTexts(), QStringList{kWordsFullMessage});
+        QCOMPARE(main.lstproper->entries().last() + '|' + main.lblpk->text(), "Newname|32767");
+        app.options().Check1->setChecked(false);
+        writeFile(app.path("more.txt"), "\"x y\"\r\n");
+        app.host.openPaths = {app.path("more.txt")};
+        main.mnuload->trigger();
+        QCOMPARE(main.lstw->count(), 32767);
+        QCOMPARE(main.changed, false);
+        const QString words = "Quibbler's word list is full: it holds 32767 words, the most it "
+                              "can. No more words were added.";
+        const QString names = "Quibbler's proper noun list is full: it holds 32767 proper nouns, "
+                              "the most it can. No more proper nouns were added.";
+        QCOMPARE(app.host.messageTexts(), (QStringList{words, words, names, words}));
     }
 
-    void saveWritesBothFiles()
-    {
-        TestApp app({}, {"Old"});
-        MainWindow& main = app.main();
-        enterText(main.txtl, "Hello New_York");
-        enterText(main.txtpn, "Zoë say\"hi\"");
-        app.host.savePaths = {app.path("mine.txt")};
-        QTest::mouseClick(main.cmdsave, Qt::LeftButton);
-        QCOMPARE(readFile(app.path("mine.txt")), "\"Hello\"\r\n\"New York\"\r\n");
-        QCOMPARE(readFile(app.path("qblpn.txt")), "\"Old\"\r\n\"Zoë\"\r\n\"say\"\"hi\"\"\"\r\n");
-        // Saving elsewhere leaves the start-up words alone.
-        QCOMPARE(readFile(app.path("qblvocab.txt")), "");
-        QVERIFY(!main.changed && app.host.messages.isEmpty());
-
-        // Back at the next start; the load command cuts the same file at the blank.
-        TestApp again(RawFiles{}, readFile(app.path("mine.txt")), readFile(app.path("qblpn.txt")));
-        QCOMPARE(again.main().lstw->entries(), (QStringList{"Hello", "New York"}));
-        QCOMPARE(again.main().lstproper->entries(), (QStringList{"Old", "Zoë", "say\"hi\""}));
-        again.host.openPaths = {app.path("mine.txt")};
-        again.main().mnuload->trigger();
-        QCOMPARE(again.main().lstw->entries(), (QStringList{"Hello", "New", "York"}));
-    }
-
+    // The save dialog proposes the start-up words file until a save is made;
+    // the load dialog then proposes the saved file, and a completed load forgets it.
     void saveDialogProposesTheRememberedName()
     {
         TestApp app({"a"});
-        writeFile(app.path("other.txt"), fileOf({"b"}));
-        app.host.savePaths = {app.path("first.txt"), QString()};
+        writeFile(app.path("other.txt"), "\"b\"\r\n");
+        app.host.savePaths = {QString(), app.path("first.txt"), QString()};
         app.host.openPaths = {app.path("other.txt")};
+        app.main().mnusave->trigger();
         app.main().mnusave->trigger();
         app.main().cmdload->click();
         app.main().mnusave->trigger();
         const auto& saves = app.host.saveRequests;
         QCOMPARE(saves.at(0).fileName + '|' + saves.at(0).folder, "qblvocab.txt|" + app.dir.path());
+        QCOMPARE(saves.at(1).fileName, "qblvocab.txt"); // a cancelled dialog changes nothing
         QCOMPARE(app.host.openRequests.at(0).fileName, app.path("first.txt"));
-        // A completed load forgets the name.
-        QCOMPARE(saves.at(1).fileName, QString());
+        QCOMPARE(saves.at(2).fileName, QString());
     }
 
-    void commandThatDoesNotHappenChangesNothing_data() { addRows(kMisses); }
-    void commandThatDoesNotHappenChangesNothing()
+    void commandsWithUnsavedWords_data() { addRows(kUnsaved); }
+    void commandsWithUnsavedWords()
     {
-        const auto& [tag, item, path] = rowOf(kMisses);
-        TestApp app({"a"}, {"Old"});
+        const auto& [tag, command, answer, save, open, failed, after, changed] = rowOf(kUnsaved);
+        TestApp app({}, {"Old"});
+        MainWindow& main = app.main();
         writeFile(app.path("blocker"), "not a folder");
-        QVERIFY(QDir(app.dir.path()).mkdir("folder"));
-        enterText(app.main().txtl, "word");
-        enterText(app.main().txtpn, "New");
-        app.host.answers = {Answer::No};
-        app.host.savePaths = app.host.openPaths = {path.isEmpty() ? path : app.path(path)};
-        app.main().findChild<QAction*>(item)->trigger();
-        QVERIFY(app.main().changed && app.main().isVisible());
-        QCOMPARE(app.main().lstw->entries(), (QStringList{"a", "word"}));
-        QCOMPARE(readFile(app.path("qblpn.txt")) + readFile(app.path("blocker")),
-                 fileOf({"Old"}) + "not a folder");
-        QVERIFY(QFileInfo(app.path("folder")).isDir());
-        const QStringList shown
-            = app.host.messageTexts().filter(QDir::toNativeSeparators(app.path(path)));
-        QCOMPARE(shown.size(), path.isEmpty() ? 0 : 1);
-        QVERIFY(!path.isEmpty() || app.main().CommonDialog1.fileName == "qblvocab.txt");
+        writeFile(app.path("load.txt"), "\"fresh\"\r\n");
+        enterText(main.txtl, "word");
+        enterText(main.txtpn, "New");
+        const auto inDir = [&](const QString& n) { return n.isEmpty() ? n : app.path(n); };
+        app.host.answers = {answer, answer};
+        app.host.savePaths = {inDir(save)};
+        app.host.openPaths = {inDir(open)};
+        if (command == "close")
+            main.close();
+        else
+            main.findChild<QAction*>(command)->trigger();
+
+        QCOMPARE(main.lstw->entries(), QStringList{after});
+        QCOMPARE(main.changed, changed);
+        QCOMPARE(main.isVisible(), true);
+        QCOMPARE(app.host.ended, false);
+        const QStringList shown = app.host.messageTexts();
+        QCOMPARE(shown.count("Do you wish to save your changes?"), int(command != "mnusave"));
+        QCOMPARE(app.host.saveRequests.size(), int(command == "mnusave" || answer == Yes));
+        const QString where = QDir::toNativeSeparators(app.dir.path());
+        QCOMPARE(shown.filter(where).size(), int(!failed.isEmpty()));
+        QVERIFY2(failed.isEmpty() || shown.last().contains(QDir::toNativeSeparators(inDir(failed))),
+                 qPrintable(shown.join('|')));
+        // Only a save that happened wrote anything, and only where it was told to.
+        const bool saved = save == "saved.txt";
+        QCOMPARE(main.namesChanged, !saved);
+        QCOMPARE(readFile(app.path("saved.txt")), saved ? "\"word\"\r\n" : "<missing>");
+        QCOMPARE(readFile(app.path("qblpn.txt")), saved ? "\"Old\"\r\n\"New\"\r\n" : "\"Old\"\r\n");
+        QCOMPARE(readFile(app.path("qblvocab.txt")) + readFile(app.path("blocker")),
+                 "not a folder");
     }
 
     void load_data() { addRows(kLoads); }
@@ -199,29 +190,10 @@ private slots:
         QCOMPARE(main.lblwk->text(), QString::number(after.size()));
         QCOMPARE(main.lstproper->entries(), QStringList{"Alice"});
         QCOMPARE(main.txtl->toPlainText(), QString());
-        QVERIFY(!main.changed && main.isVisible() && !app.forms.frmwork().isVisible());
-        QVERIFY((yields > 0 || file.isEmpty()) && app.host.messages.isEmpty());
-    }
-
-    void loadOffersToSave_data() { addRows(kPrompts); }
-    void loadOffersToSave()
-    {
-        const auto& [tag, answer, savePath, after] = rowOf(kPrompts);
-        TestApp app;
-        writeFile(app.path("blocker"), "x");
-        writeFile(app.path("load.txt"), fileOf({"fresh"}));
-        enterText(app.main().txtl, "unsaved");
-        app.host.answers = {answer};
-        app.host.savePaths = {savePath.isEmpty() ? savePath : app.path(savePath)};
-        app.host.openPaths = {app.path("load.txt")};
-        app.main().mnuload->trigger();
-        const ShownMessage& asked = app.host.messages.first();
-        QCOMPARE(asked.title + '|' + asked.text, "Save?|Do you wish to save your changes?");
-        QCOMPARE(asked.buttons, Buttons::YesNo);
-        QCOMPARE(app.host.saveRequests.size(), int(answer == Answer::Yes));
-        QCOMPARE(app.main().lstw->entries(), after);
-        QCOMPARE(app.main().changed, after.first() == "unsaved");
-        QVERIFY(savePath != "saved.txt" || readFile(app.path(savePath)) == fileOf({"unsaved"}));
+        QCOMPARE(main.changed, false);
+        // The working screen stood in for the window while the words were learned.
+        QCOMPARE(yields > 0, !file.isEmpty());
+        QCOMPARE(app.host.messageTexts(), QStringList());
     }
 };
 
