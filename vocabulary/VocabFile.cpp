@@ -214,14 +214,6 @@ QByteArray encodeEntries(const QStringList& entries)
     return image.toUtf8();
 }
 
-FileResult writeEntries(QIODevice& device, const QStringList& entries)
-{
-    const QString reason = writeImage(device, encodeEntries(entries));
-    if (!reason.isEmpty())
-        return {false, QStringLiteral("Could not write the words: %1").arg(reason)};
-    return {};
-}
-
 FileResult saveEntries(const QString& path, const QStringList& entries)
 {
     const QString what = QStringLiteral("Could not save the words to");

