@@ -44,7 +44,7 @@ static QByteArray exact(double v)
     return (std::signbit(v) && v == 0 ? "-" : "") + QByteArray::number(v, 'g', 17);
 }
 
-class TstTextNumbers : public QObject {
+class TestTextNumbers : public QObject {
     Q_OBJECT
 
 private slots:
@@ -93,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TstTextNumbers)
+QTEST_APPLESS_MAIN(TestTextNumbers)
 #include "tst_textnumbers.moc"

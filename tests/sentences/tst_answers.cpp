@@ -21,17 +21,20 @@ const struct { const char* tag; const char* rule; bool capitals; QString answer;
     {"upper", "optucase", false, "DOG PARIS MCDONALD."},
 };
 
-const struct { const char* tag; QString letter, length, answer; } kFilters[] = {
-    {"letter", "b", "", "Bat bee bat!"},
-    {"letter, other case", "B", "", "Bat bee bat!"},
+// The answer, and where a second answer leaves the words' selection: a cache
+// whose last draw still fits is kept (0), a rebuild walks the words to their end (6).
+const struct { const char* tag; QString letter, length, answer; int after; } kFilters[] = {
+    {"letter", "b", "", "Bat bee bat!", 0},
+    {"letter: the staleness test has case", "B", "", "Bat bee bat!", 6},
     // Lengths count whole characters: an accent or an emoji is one letter.
-    {"length", "", "4", u"Bird cafe\u0301 Bird!"_s},
-    {"length of an emoji word", "", "6", u"😀smile 😀smile 😀smile!"_s},
-    {"both", "c", "3", "Cat cow cat!"},
+    {"length", "", "4", u"Bird cafe\u0301 Bird!"_s, 0},
+    {"length of an emoji word", "", "6", u"😀smile 😀smile 😀smile!"_s, 0},
+    {"both", "c", "3", "Cat cow cat!", 0},
     // A length that is no number draws from the cache without rebuilding it:
-    // after start-up that holds one blank.
-    {"length not a number", "", "x", "     !"},
-    {"nobody fits", "q", "", ""},
+    // after start-up that holds one blank, which fits a length of 1.
+    {"length not a number", "", "x", "     !", 0},
+    {"start-up blank fits length 1", "", "1", "     !", 0},
+    {"nobody fits", "q", "", "", 6},
 };
 
 // clang-format on
@@ -116,12 +119,15 @@ private slots:
     void filters_data() { addRows(kFilters); }
     void filters()
     {
-        const auto& [tag, letter, length, answer] = rowOf(kFilters);
+        const auto& [tag, letter, length, answer, after] = rowOf(kFilters);
         TestApp app({"bat", "Bird", "cat", "bee", u"😀smile"_s, u"cafe\u0301"_s, "cow"});
         app.options().txtword->setText(letter);
         app.options().txtwl->setText(length);
         app.host.rnd.script = {0.0, 0.9, 0.0, 0.5};
         QCOMPARE(ask(app, "3"), answer);
+        app.main().lstw->setSelectedPos(0);
+        ask(app, "1");
+        QCOMPARE(app.main().lstw->selectedPos(), after);
     }
 
     void nothingWithoutWords()
