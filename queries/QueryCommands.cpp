@@ -33,11 +33,9 @@ void QueryCommands::countWordsByLetter()
         WorkingScope working(m_main.forms(), {&m_main});
         // Always rebuilt: a cache that only looks fresh (its last draw still fits
         // the letter) can miss words learned since, and would report a stale count.
-        const int selected = m_main.lstw->selectedPos();
         const OptionsWindow& options = m_main.forms().frmoptions();
         rebuildWordCache(*m_main.lstw, *m_main.lstsw, options.txtword->text(),
                          options.txtwl->text());
-        m_main.lstw->setSelectedPos(selected);
     }
     m_host.msgBox(QString::number(m_main.lstsw->count()) + kInstancesFound, Buttons::Ok, kResults);
 }

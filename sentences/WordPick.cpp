@@ -35,11 +35,11 @@ bool WordFilter::isStale(QStringView lastDrawn) const
         || (m_byLength && characterCount(lastDrawn) != m_length);
 }
 
-void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length)
+void rebuildWordCache(const ListBox& words, ListBox& cache, const QString& letter,
+                      const QString& length)
 {
     cache.clearAll();
     cache.appendAll(WordFilter(letter, length).passing(words.entries()));
-    words.setSelectedPos(words.count() - 1);
 }
 
 } // namespace quibbler

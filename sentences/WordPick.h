@@ -32,8 +32,8 @@ private:
     double m_length;
 };
 
-// Fills the filtered word cache with every word that passes the filters, and
-// leaves the words list selected on its last entry, as a walk over it would.
-void rebuildWordCache(ListBox& words, ListBox& cache, const QString& letter, const QString& length);
+// Fills the filtered word cache with every word that passes the filters.
+void rebuildWordCache(const ListBox& words, ListBox& cache, const QString& letter,
+                      const QString& length);
 
 } // namespace quibbler

@@ -5,7 +5,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-const QString kUsage = u"Usage: \\S*quibbler \\[options\\]\n.*-h, --help.*-v, --version.*"_s;
+const QString kUsage
+    = u"(?!.*-platform|.*-reverse)Usage: \\S*quibbler \\[options\\]\n.*-h, --help.*-v, --version.*"_s;
 const QString kUnknown = u"quibbler: Unknown option '%1'\\.\n"_s + kUsage;
 const QString kVersion = QRegularExpression::escape(u"Quibbler " QUIBBLER_VERSION "\n"_s);
 // clang-format off
