@@ -75,8 +75,7 @@ QValidator::State OneCharacter::validate(QString& input, int& position) const
         && QStringView(input).first(before) == QStringView(m_held).first(before)
         && QStringView(input).sliced(position) == QStringView(m_held).sliced(before))
         return Invalid;
-    input.truncate(first);
-    position = static_cast<int>(first);
+    input.truncate(first); // the box then puts its cursor at the end
     return Acceptable;
 }
 
