@@ -16,7 +16,7 @@ const struct { const char* tag; QString arguments; int status; QString out, err;
     {"version", u"--version"_s, 0, kVersion, {}},
     {"Qt's and -h", u"-stylesheet x.qss -h"_s, 0, kUsage, {}},
     {"unknown", u"--bogus"_s, 2, {}, kUnknown.arg("bogus")},
-    {"Qt's and unknown", u"-style Fusion -platform offscreen -x"_s, 2, {}, kUnknown.arg("x")},
+    {"Qt's and unknown", u"-style Fusion -reverse -platform offscreen -x"_s, 2, {}, kUnknown.arg("x")},
     {"Qt's flag and version", u"-reverse -qwindowtitle=t -v"_s, 0, kVersion, {}},
     {"argument", u"words.txt"_s, 2, {}, "quibbler: Unexpected argument 'words\\.txt'\\.\n" + kUsage},
 };
