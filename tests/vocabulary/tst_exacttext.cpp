@@ -80,11 +80,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("shownAsIs");
-        QStringList words(9999, "word");
-        QTest::newRow("9,999 words") << words.join(' ') << true;
+        QTest::newRow("9,999 words") << QStringList(9999, "word").join(' ') << true;
+        QTest::newRow("100,000 characters") << QString("word ").repeated(20000) << true;
         QStringList stanzas(300, QStringList(100, "verse").join(' '));
         QTest::newRow("poem") << stanzas.join('\n') << true;
-        words = QStringList(40000, "words");
+        QStringList words(40000, "words");
         words[100] = "ab\r\ncd";
         QTest::newRow("one long line") << words.join(' ') << false;
         // The box is filled in pieces of 256 K characters; the first holds no long run.
