@@ -47,7 +47,7 @@ const struct { const char* tag; QByteArray bytes; QStringList fields; } kFields[
     {"ill-formed", "\xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xED\xA0\x80 \xF4\x90\x80\x80 "
                    "\xF5\x80\x80\x80 \xE2\x82!"_ba,
      {u"À¯ à€¯ ð€€¯ í\u00A0€ ô\u0090€€ õ€€€ â‚!"_s}},
-    {"cut short", QByteArray::fromRawData(kCut, 8), {u"â€ aâ‚"_s}},
+    {"cut short", QByteArray::fromRawData(kCut, 8), {u"â€ aâ‚"_s}}, {"BOM alone", "\xEF\xBB\xBF"_ba, {}},
 };
 
 // clang-format on
