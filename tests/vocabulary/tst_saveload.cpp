@@ -58,7 +58,6 @@ private slots:
         QCOMPARE(main.lstw->selectedPos(), 0);
         QCOMPARE(main.lstproper->selectedPos(), 0);
         QCOMPARE(main.focusWidget(), main.txtw);
-        QVERIFY(forms.frmoptions().optnorm->isChecked());
         QCOMPARE(host.messageTexts(), QStringList());
         // Randomizer's marker entry left nothing a look-up could find.
         QCOMPARE(main.lstw->findIgnoringCase(u"!@#$%^&*()"), -1);
