@@ -16,7 +16,9 @@ private slots:
         list.removeAt(4); // the last entry
         list.removeAt(7); // outside: nothing happens
         QCOMPARE(list.entries(), (QStringList{"cat", "dog", "", "Straße"}));
+        QCOMPARE(list.findIgnoringCase(u"CAT"), 0);
         QCOMPARE(list.findIgnoringCase(u"dog"), 1);
+        QCOMPARE(list.findIgnoringCase(u"straße"), 3);
         QCOMPARE(list.findIgnoringCase(u"c"), -1);
         QVERIFY(list.append("c"));
         QCOMPARE(list.findIgnoringCase(u"C"), 4);

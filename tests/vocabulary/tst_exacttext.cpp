@@ -3,8 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-// Copies everything in the box both ways a user can: the copy key, which goes
-// through the host, and the box's own Copy (context menu, Ctrl+Insert, drag).
+// Copies the whole box by the copy key (through the host) and by the box's own Copy.
 QStringList copiedOut(ScriptedHost& host, QPlainTextEdit* box)
 {
     box->selectAll();

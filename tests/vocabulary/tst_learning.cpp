@@ -105,8 +105,7 @@ private slots:
         QCOMPARE(main.lstproper->entries(), after);
         QCOMPARE(main.lblpk->text(), QString::number(after.size()));
         QCOMPARE(main.lstproper->selectedPos(), selected);
-        // Without the working screen, and no save is due.
-        QVERIFY(!main.changed);
+        QVERIFY(!main.changed); // names are saved apart
         QVERIFY(!app.forms.frmworkLoaded());
     }
 
