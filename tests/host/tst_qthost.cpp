@@ -89,9 +89,13 @@ private slots:
         // The filter's extension is added to a bare name.
         QCOMPARE(chosen, QDir(folder).filePath("mywords.txt"));
 
-        whenDialogShows([](QWidget* dialog) { dialog->close(); });
+        auto mode = QFileDialog::AcceptSave;
+        whenDialogShows([&](QWidget* dialog) {
+            mode = qobject_cast<QFileDialog*>(dialog)->acceptMode(), dialog->close();
+        });
         QCOMPARE(m_host.openFileDialog({"Load text file...", kTextFileFilter, {}, folder, 0}),
                  QString());
+        QCOMPARE(mode, QFileDialog::AcceptOpen);
     }
 
     void dataFolder()

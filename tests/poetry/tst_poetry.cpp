@@ -187,7 +187,6 @@ private slots:
         writePoem(app, "optu", "1e9");
         QCOMPARE(shapeOf(poetry), (QList<int>{1, 2, 3}));
         QCOMPARE(app.host.messages.size(), 0);
-        QVERIFY(poetry.isVisible());
     }
 };
 

@@ -78,7 +78,6 @@ private slots:
     {
         TestApp app;
         MainWindow& main = app.main();
-        main.txtl->setFocus();
         QTest::keyClicks(main.txtl, "ab c");
         QCOMPARE(main.txtl->toPlainText(), QString("ab c"));
         QCOMPARE(main.lstw->count(), 0);
