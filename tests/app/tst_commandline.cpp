@@ -23,7 +23,7 @@ const struct { const char* tag; QString arguments; int status; QString out, err;
 
 // Each control, named by its object name, and the name a screen reader gives it.
 const struct { const char* tag; QString name; } kNames[] = {
-    {"lstw", "Words known:"}, {"txts", "QBL's response:"},
+    {"lstw", "Words known:"}, {"txts", "QBL's response:"}, {"txtl", "Add Words for QBL to learn"},
     {"txtpn", "Add Proper Nouns for QBL to learn"}, {"cmdsave", "Save"},
     {"txtword", "Pick words starting with:"}, {"cbopersonal", "Personality:"},
     {"txtdelim", "Edit delimiters (just type them in)"}, {"txtlines", "Number of stanzas"},
