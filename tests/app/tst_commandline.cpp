@@ -27,8 +27,7 @@ const struct { const char* tag; QString name; } kNames[] = {
     {"txtpn", "Add Proper Nouns for QBL to learn"}, {"cmdsave", "Save"},
     {"txtword", "Pick words starting with:"}, {"cbopersonal", "Personality:"},
     {"txtdelim", "Edit delimiters (just type them in)"}, {"txtlines", "Number of stanzas"},
-    {"txtp", "QBL's Poem"}, {"List2", "Proper Nouns"}, {"mnufile", "File"},
-    {"mnuopts", "Options"},
+    {"txtp", "QBL's Poem"}, {"List2", "Proper Nouns"}, {"mnuopts", "Options"},
 };
 // clang-format on
 
