@@ -22,10 +22,9 @@ QList<int> shapeOf(const PoetryWindow& poetry)
 
 const QList<int> kSix{1, 2, 3, 4, 5, 6};
 // clang-format off
-// Poems from the words bee, Bat, ox, at, cow and paris and the name Paris, capitals on:
-// kind, stanzas, answers to "How many words?", draws and filters; then the words on each
-// line, and a pattern every line matches. A random poem's title draws its length (five
-// here) and each word, then each line its length, Int(r * stanzas) + 1, and each word.
+// Poems of bee, Bat, ox, at, cow, paris and the name Paris, capitals on: kind, stanzas,
+// answers to "How many words?", draws, filters; words per line, a pattern for each line.
+// A random poem draws its title's length (5 here) and words, then Int(r * stanzas) + 1 per line.
 const struct {
     const char *tag, *kind; QString stanzas; QStringList answers; QList<double> draws;
     QString letter, length; const char* rule; QList<int> shape; QString pattern;
@@ -44,6 +43,7 @@ const struct {
      "optnorm", {3, 1, 2}, ".*"},
     {"letter b", "optu", "6", {}, {}, "b", "", "optnorm", kSix, "B[a-z]*( [bB][a-z]*)*"},
     {"length 2", "optu", "6", {}, {}, "", "2", "optnorm", kSix, "[A-Z][a-z]( [a-z]{2})*"},
+    {"length no number: the cache's start-up blank", "optu", "2", {}, {}, "", "x", "optnorm", {2, 4}, " +"},
     {"upper", "optu", "6", {}, {}, "", "", "optucase", kSix, "[A-Z]+( [A-Z]+)*"},
     {"capitals", "optu", "6", {}, {}, "p", "", "optnorm", kSix, "Paris( Paris)*"},
     {"capitals, lower", "optu", "6", {}, {}, "p", "", "optlcase", kSix, "paris( paris)*"},
