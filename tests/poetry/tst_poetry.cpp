@@ -43,7 +43,7 @@ const struct {
      "optnorm", {3, 1, 2}, ".*"},
     {"letter b", "optu", "6", {}, {}, "b", "", "optnorm", kSix, "B[a-z]*( [bB][a-z]*)*"},
     {"length 2", "optu", "6", {}, {}, "", "2", "optnorm", kSix, "[A-Z][a-z]( [a-z]{2})*"},
-    {"length no number: the cache's start-up blank", "optu", "2", {}, {}, "", "x", "optnorm", {2, 4}, " +"},
+    {"length no number: start-up blank", "optu", "2", {}, {}, "", "x", "optnorm", {2, 4}, " +"},
     {"upper", "optu", "6", {}, {}, "", "", "optucase", kSix, "[A-Z]+( [A-Z]+)*"},
     {"capitals", "optu", "6", {}, {}, "p", "", "optnorm", kSix, "Paris( Paris)*"},
     {"capitals, lower", "optu", "6", {}, {}, "p", "", "optlcase", kSix, "paris( paris)*"},
