@@ -31,9 +31,9 @@ const struct {
 };
 
 // A tooltip is plain text: an entry that looks like markup shows as typed.
-const struct { const char* tag; int selected; QString tip, shown; } kTips[] = {
-    {"third entry", 2, "cat - 3", "cat - 3"}, {"nothing selected", -1, " - 0", " - 0"},
-    {"markup", 3, "<b>x</b> - 4", "&lt;b&gt;x&lt;/b&gt; - 4"},
+const struct { const char* tag; const char* list; int selected; QString tip, shown; } kTips[] = {
+    {"third word", "lstw", 2, "cat - 3", "cat - 3"}, {"no name", "lstproper", -1, " - 0", " - 0"},
+    {"markup", "lstproper", 3, "<b>x</b> - 4", "&lt;b&gt;x&lt;/b&gt; - 4"},
 };
 
 // The menus' access keys open them; the buttons with the same letters stay unpressed.
@@ -78,17 +78,17 @@ private slots:
     void listTooltip_data() { addRows(kTips); }
     void listTooltip()
     {
-        const auto& [tag, selected, tip, shown] = rowOf(kTips);
-        TestApp app({"dog", "New York", "cat", "<b>x</b>"});
-        QWidget* viewport = app.main().lstw->viewport();
-        app.main().lstw->setSelectedPos(selected);
+        const auto& [tag, name, selected, tip, shown] = rowOf(kTips);
+        TestApp app({"dog", "New York", "cat", "<b>x</b>"}, {"dog", "New York", "cat", "<b>x</b>"});
+        ListBox* list = app.main().findChild<ListBox*>(name);
+        list->setSelectedPos(selected);
         // Two moves: a move to where the pointer already is may not be delivered.
-        QTest::mouseMove(viewport, QPoint(6, 6));
-        QTest::mouseMove(viewport, QPoint(5, 5));
-        QCOMPARE(app.main().lstw->toolTip(), tip);
+        QTest::mouseMove(list->viewport(), QPoint(6, 6));
+        QTest::mouseMove(list->viewport(), QPoint(5, 5));
+        QCOMPARE(list->toolTip(), tip);
         // What the pointer resting there shows.
-        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(viewport, &rest);
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(list->viewport(), &rest);
         QVERIFY2(QToolTip::text().contains(shown), qPrintable(QToolTip::text()));
     }
 
