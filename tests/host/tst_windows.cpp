@@ -81,10 +81,13 @@ private slots:
         QCOMPARE(main.pos(), QPoint(40, 30));
         QCOMPARE_LE(offCentre(app.forms.frmwork().frameGeometry(), main.frameGeometry()), 2);
 
-        // F5 shows the main window, then the list, which ends on top.
+        // F5 shows the main window, then the list on top; Ctrl+P brings poetry back up.
+        main.mnucbpoet->trigger();
         main.Command1->click();
         QTest::keyClick(app.forms.frmfw().List1, Qt::Key_F5);
         QVERIFY(QTest::qWaitForWindowActive(&app.forms.frmfw()));
+        main.mnucbpoet->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&app.forms.frmcbp()));
     }
 
     void dialogsAndButtons_data() { addRows(kDialogs); }

@@ -110,10 +110,9 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("row");
-        for (const char* item : {"mnujw", "mnujpn"}) {
+        for (const char* item : {"mnujw", "mnujpn"})
             for (int i = 0; i < int(std::size(kJumps)); ++i)
                 QTest::addRow("%s %s", item, kJumps[i].tag) << QString(item) << i;
-        }
     }
     void jump()
     {

@@ -44,6 +44,14 @@ template <typename Row, std::size_t N> const Row& rowOf(const Row (&rows)[N])
     return rows[*static_cast<const int*>(QTest::qData("row", QMetaType::Int))];
 }
 
+// Rows named by their tags alone, read back with QTest::currentDataTag().
+inline void addTags(std::initializer_list<const char*> tags)
+{
+    QTest::addColumn<int>("row");
+    for (const char* tag : tags)
+        QTest::newRow(tag) << 0;
+}
+
 // Asks for an answer as the user does: the count into "Number of Words", then Enter.
 inline QString ask(TestApp& app, const QString& count)
 {
