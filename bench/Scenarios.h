@@ -33,7 +33,7 @@ QStringList scenarioKeys();
 std::vector<Row> runScenarios(const Settings& settings);
 
 // Peak memory of a program that starts with both lists full and shows a
-// 1,000,000-word answer. Meant for a process of its own (see --memory).
+// 10,000,000-word answer. Meant for a process of its own (see --memory).
 Row memoryScenario(const Settings& settings);
 
 } // namespace quibbler::bench

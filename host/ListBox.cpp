@@ -1,6 +1,12 @@
 #include "host/ListBox.h"
 
+#include <QAbstractListModel>
+#include <QItemSelectionModel>
 #include <QStyledItemDelegate>
+#include <QVarLengthArray>
+
+#include <cstring>
+#include <utility>
 
 namespace quibbler {
 
@@ -25,22 +31,121 @@ protected:
     }
 };
 
+// Upper-cases plain ASCII text into the buffer; false (buffer undefined) for
+// any other text, which takes QString::toUpper's full rules.
+bool asciiUpper(QStringView text, QChar* out)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return false;
+        *out++ = QChar(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
+    }
+    return true;
+}
+
+QString upperKey(QStringView text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    return asciiUpper(text, key.data()) ? key : text.toString().toUpper();
+}
+
 } // namespace
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+size_t qHash(const ListBox::UpperKey& key, size_t seed) noexcept
 {
+    // Eight bytes at a time, each folded in by a multiply and a shift; the
+    // seed is QHash's, chosen afresh for each run.
+    const auto* bytes = reinterpret_cast<const char*>(key.text.constData());
+    size_t left = static_cast<size_t>(key.text.size()) * sizeof(QChar);
+    quint64 hash = seed ^ (left * 0x9E3779B97F4A7C15ULL);
+    for (; left >= 8; left -= 8, bytes += 8) {
+        quint64 block = 0;
+        std::memcpy(&block, bytes, 8);
+        hash = (hash ^ block) * 0xFF51AFD7ED558CCDULL;
+        hash ^= hash >> 32;
+    }
+    quint64 tail = 0;
+    std::memcpy(&tail, bytes, left);
+    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
+    return static_cast<size_t>(hash ^ (hash >> 29));
+}
+
+// The entries as the view sees them: those it has been told about so far.
+class ListBox::Model : public QAbstractListModel {
+public:
+    Model(const QStringList& entries, QObject* parent)
+        : QAbstractListModel(parent), m_entries(entries)
+    { }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : shown;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        return m_entries.at(index.row());
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren
+                               : Qt::NoItemFlags;
+    }
+
+    void showUpTo(int count)
+    {
+        if (count <= shown)
+            return;
+        beginInsertRows({}, shown, count - 1);
+        shown = count;
+        endInsertRows();
+    }
+
+    using QAbstractListModel::beginRemoveRows;
+    using QAbstractListModel::beginResetModel;
+    using QAbstractListModel::endRemoveRows;
+    using QAbstractListModel::endResetModel;
+
+    int shown = 0;
+
+private:
+    const QStringList& m_entries;
+};
+
+ListBox::ListBox(QWidget* parent) : QListView(parent), m_model(new Model(m_entries, this))
+{
+    setModel(m_model);
     setItemDelegate(new ShortenedEntries(this));
     // Keeps filling tens of thousands of entries to milliseconds.
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
+ListBox::~ListBox() = default;
+
+void ListBox::showAppended() const
+{
+    m_model->showUpTo(count());
+}
+
 bool ListBox::append(const QString& entry)
 {
     if (isFull())
         return false;
-    addItem(entry);
-    indexAppended(count() - 1, entry);
+    m_entries.append(entry);
+    if (!std::exchange(m_showPending, true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_showPending = false;
+                showAppended();
+            },
+            Qt::QueuedConnection);
+    }
     return true;
 }
 
@@ -50,13 +155,11 @@ int ListBox::appendAll(const QStringList& entries)
     const int taken = static_cast<int>(std::min<qsizetype>(room, entries.size()));
     if (taken <= 0)
         return 0;
-    const int first = count();
-    const QStringList batch = entries.mid(0, taken);
-    setUpdatesEnabled(false);
-    addItems(batch);
-    setUpdatesEnabled(true);
-    for (int i = 0; i < taken; ++i)
-        indexAppended(first + i, batch.at(i));
+    if (m_entries.isEmpty() && taken == entries.size())
+        m_entries = entries;
+    else
+        m_entries.append(entries.mid(0, taken));
+    showAppended();
     return taken;
 }
 
@@ -64,88 +167,88 @@ void ListBox::removeAt(int position)
 {
     if (position < 0 || position >= count())
         return;
-    if (position == count() - 1 && !m_indexStale) {
+    showAppended();
+    if (position == count() - 1 && position < m_indexed) {
         // Dropping the last entry moves no other entry: the index stays good.
-        const auto it = m_firstByUpper.constFind(item(position)->text().toUpper());
+        const auto it = m_firstByUpper.constFind({upperKey(m_entries.at(position))});
         if (it != m_firstByUpper.cend() && it.value() == position)
             m_firstByUpper.erase(it);
-        delete takeItem(position);
-        return;
+        --m_indexed;
+    } else if (position < m_indexed) {
+        // Positions after the removed entry move; the index is rebuilt on next use.
+        m_firstByUpper.clear();
+        m_indexed = 0;
     }
-    delete takeItem(position);
-    // Positions after the removed entry move; the index is rebuilt on next use.
-    m_indexStale = true;
+    m_model->beginRemoveRows({}, position, position);
+    m_entries.removeAt(position);
+    --m_model->shown;
+    m_model->endRemoveRows();
 }
 
 void ListBox::clearAll()
 {
-    clear();
+    m_model->beginResetModel();
+    m_entries.clear();
+    m_model->shown = 0;
+    m_model->endResetModel();
     m_firstByUpper.clear();
-    m_indexStale = false;
+    m_indexed = 0;
 }
 
 QString ListBox::entryAt(int position) const
 {
-    const QListWidgetItem* it = item(position);
-    return it ? it->text() : QString();
-}
-
-QStringList ListBox::entries() const
-{
-    QStringList all;
-    all.reserve(count());
-    for (int i = 0; i < count(); ++i)
-        all.append(item(i)->text());
-    return all;
+    return position >= 0 && position < count() ? m_entries.at(position) : QString();
 }
 
 int ListBox::selectedPos() const
 {
-    const QListWidgetItem* current = currentItem();
-    return current && current->isSelected() ? currentRow() : -1;
+    showAppended();
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void ListBox::setSelectedPos(int position)
 {
+    showAppended();
     if (position < 0 || position >= count()) {
-        setCurrentRow(-1);
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::ClearAndSelect);
         clearSelection();
         return;
     }
-    setCurrentRow(position);
-    scrollToItem(item(position));
+    const QModelIndex index = m_model->index(position);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
 }
 
 QString ListBox::selectedText() const
 {
     const int position = selectedPos();
-    return position < 0 ? QString() : item(position)->text();
+    return position < 0 ? QString() : m_entries.at(position);
 }
 
 int ListBox::findIgnoringCase(QStringView text) const
 {
-    rebuildIndexIfStale();
-    return m_firstByUpper.value(text.toString().toUpper(), -1);
+    updateIndex();
+    // Looked up once per word learned or answered: plain ASCII, nearly every
+    // word, is upper-cased on the stack instead of into a new string.
+    QVarLengthArray<QChar, 64> upper(text.size());
+    if (asciiUpper(text, upper.data()))
+        return m_firstByUpper.value({QString::fromRawData(upper.constData(), upper.size())}, -1);
+    return m_firstByUpper.value({text.toString().toUpper()}, -1);
 }
 
-void ListBox::indexAppended(int position, const QString& entry)
+void ListBox::updateIndex() const
 {
-    if (m_indexStale)
+    if (m_indexed == count())
         return;
-    const QString key = entry.toUpper();
-    if (!m_firstByUpper.contains(key))
-        m_firstByUpper.insert(key, position);
-}
-
-void ListBox::rebuildIndexIfStale() const
-{
-    if (!m_indexStale)
-        return;
-    m_firstByUpper.clear();
-    m_firstByUpper.reserve(count());
-    for (int i = count() - 1; i >= 0; --i)
-        m_firstByUpper.insert(item(i)->text().toUpper(), i);
-    m_indexStale = false;
+    // A batch (start-up, a load) is indexed in one go, without rehashing on the way.
+    if (count() - m_indexed > 1000)
+        m_firstByUpper.reserve(count());
+    for (; m_indexed < count(); ++m_indexed) {
+        UpperKey key{upperKey(m_entries.at(m_indexed))};
+        if (!m_firstByUpper.contains(key))
+            m_firstByUpper.insert(std::move(key), m_indexed);
+    }
 }
 
 } // namespace quibbler

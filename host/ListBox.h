@@ -1,25 +1,32 @@
 #pragma once
 
 #include <QHash>
-#include <QListWidget>
+#include <QListView>
 #include <QString>
 #include <QStringList>
 
 namespace quibbler {
 
 // A list box of the vocabulary store. Entries stay in the order added; the
-// selected position (-1 for none) is part of the store's state. The list keeps
-// an index of its upper-cased entries so that "where does this word first
-// stand, ignoring case" is one look-up instead of a walk.
-class ListBox : public QListWidget {
+// selected position (-1 for none) is part of the store's state.
+//
+// The entries live in one string list behind a light model, so tens of
+// thousands of them fill the list in a moment, and an entry appended is
+// shown from the next turn of the event loop (or sooner, when the selection
+// is next read or set): learning a text appends word after word. The list
+// keeps an index of its upper-cased entries, brought up to date when it is
+// next looked in, so that "where does this word first stand, ignoring case"
+// is one look-up instead of a walk.
+class ListBox : public QListView {
     Q_OBJECT
 public:
     // Counts and positions are 16-bit signed: a list holds at most this many entries.
     static constexpr int MaxEntries = 32767;
 
     explicit ListBox(QWidget* parent = nullptr);
+    ~ListBox() override;
 
-    int count() const { return QListWidget::count(); }
+    int count() const { return static_cast<int>(m_entries.size()); }
     bool isFull() const { return count() >= MaxEntries; }
 
     // Appends at the end; false (and nothing added) when the list is full.
@@ -32,7 +39,7 @@ public:
     void clearAll();
 
     QString entryAt(int position) const;
-    QStringList entries() const;
+    const QStringList& entries() const { return m_entries; }
 
     int selectedPos() const;
     // Selects the entry and scrolls it into view; -1 (or any position outside
@@ -45,12 +52,28 @@ public:
     int findIgnoringCase(QStringView text) const;
     int findIgnoringCase(const QString& text) const { return findIgnoringCase(QStringView(text)); }
 
-private:
-    void indexAppended(int position, const QString& entry);
-    void rebuildIndexIfStale() const;
+    // An upper-cased entry as the index holds it. Qt's own string hash costs
+    // about a hundred nanoseconds on some machines, as much as the rest of
+    // learning a word; the index hashes with a simpler mix of its own.
+    struct UpperKey {
+        QString text;
+        bool operator==(const UpperKey& other) const { return text == other.text; }
+        friend size_t qHash(const UpperKey& key, size_t seed) noexcept;
+    };
 
-    mutable QHash<QString, int> m_firstByUpper;
-    mutable bool m_indexStale = false;
+private:
+    class Model;
+
+    // Tells the view about the entries appended since it last heard.
+    void showAppended() const;
+    void updateIndex() const;
+
+    QStringList m_entries;
+    Model* m_model;
+    mutable QHash<UpperKey, int> m_firstByUpper;
+    // Entries before this position are in the index.
+    mutable int m_indexed = 0;
+    mutable bool m_showPending = false;
 };
 
 } // namespace quibbler

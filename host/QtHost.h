@@ -3,7 +3,6 @@
 #include "host/Host.h"
 #include "host/RandomSource.h"
 
-#include <QElapsedTimer>
 
 #include <memory>
 
@@ -51,7 +50,7 @@ private:
     std::unique_ptr<WindowOrder> m_windows;
     std::unique_ptr<ButtonEnterKey> m_enterKey;
     GeneratorRandom m_random;
-    QElapsedTimer m_sinceYield;
+    qint64 m_lastYield = 0; // milliseconds of coarseMilliseconds()
 };
 
 // "Text Files (*.txt)|*.txt|" as Qt name filters: one "Description (pattern)" per pair.

@@ -32,7 +32,14 @@ public:
         : m_delimiters(delimiters),
           m_wide(std::any_of(delimiters.begin(), delimiters.end(),
                              [](QChar c) { return c.isHighSurrogate(); }))
-    { }
+    {
+        for (const QChar c : delimiters) {
+            if (c.unicode() < 0x80)
+                m_ascii[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+            else
+                m_beyondAscii = true;
+        }
+    }
 
     template <typename Visit> bool feed(QStringView piece, Visit&& visit)
     {
@@ -52,7 +59,7 @@ public:
                 if (!m_wide || i + 1 == piece.size() || !isDelimiterPair(c, piece.at(i + 1)))
                     continue;
                 width = 2;
-            } else if (!m_delimiters.contains(c)) {
+            } else if (!isDelimiter(c)) {
                 continue;
             }
             if (!hand(piece.sliced(start, i - start), visit))
@@ -80,6 +87,15 @@ public:
     template <typename Visit> bool finish(Visit&& visit) { return hand({}, visit); }
 
 private:
+    // Asked of every character of a text being learned: a bit test for ASCII.
+    bool isDelimiter(QChar c) const
+    {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            return (m_ascii[u >> 6] >> (u & 63)) & 1;
+        return m_beyondAscii && m_delimiters.contains(c);
+    }
+
     bool isDelimiterPair(QChar high, QChar low) const
     {
         const QChar pair[2] = {high, low};
@@ -97,7 +113,7 @@ private:
             m_carried.resize(0);
             run = m_word;
         }
-        if (run.contains(QLatin1Char('_'))) {
+        if (std::any_of(run.begin(), run.end(), [](QChar c) { return c == u'_'; })) {
             if (run.data() != m_word.constData())
                 m_word = run.toString();
             m_word.replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -108,6 +124,8 @@ private:
 
     QStringView m_delimiters;
     bool m_wide; // some delimiter lies outside the basic plane
+    quint64 m_ascii[2] = {}; // a bit for each ASCII delimiter
+    bool m_beyondAscii = false;
     QString m_carried;
     QString m_word;
 };
