@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/BoxTextWriter.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
@@ -8,16 +10,7 @@
 
 namespace quibbler {
 
-// A text box lays a paragraph out whole, so one paragraph of a million words
-// takes seconds and hundreds of megabytes. A line of up to 100,000 characters
-// is shown exactly; a longer one with a line break in place of a blank every
-// couple of thousand characters, which lets the box lay out only what is in
-// view. The box remembers the text as given, and what is copied out of it is
-// that text. Text of a million words takes a while to fill in; between its
-// pieces the box calls turn, which lets the event loop run.
-void setBoxText(QPlainTextEdit& box, const QString& text, const std::function<void()>& turn = {});
-
-// The text given to setBoxText (what the box shows, for other text).
+// The text given to setBoxText or BoxTextWriter (what the box shows, for other text).
 QString boxText(const QPlainTextEdit& box);
 
 // The text selected in the box, character for character: as it stands in the
@@ -36,6 +29,7 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     // Pasted text with a long run without blanks wraps anywhere, as setBoxText does.
     void insertFromMimeData(const QMimeData* source) override;
+    void changeEvent(QEvent* event) override;
 };
 
 // The box's text as typed or pasted, one paragraph at a time so that a long

@@ -21,11 +21,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 namespace quibbler {
 
 namespace {
 
 const QString kImpossible = QStringLiteral("I'm sorry, that's impossible");
+// A regular answer reaches the box in pieces of about this many characters.
+constexpr qsizetype kPieceChars = 64 * 1024;
 
 } // namespace
 
@@ -50,25 +56,27 @@ void SentenceGenerator::build()
     setBoxText(*m_main.txts, {});
     const double count = wordCount();
 
-    QString answer;
-    switch (m_options.cbopersonal->currentIndex()) {
-    case 0:
-        answer = regular(count);
-        break;
-    case 1:
-        answer = mean();
-        break;
-    case 2:
-        answer = inquisitive();
-        break;
-    case 3:
-        if (!m_options.txtpattern->text().isEmpty())
-            answer = custom();
-        break;
-    default:
-        break;
+    const int personality = m_options.cbopersonal->currentIndex();
+    if (personality == 0) {
+        regular(count); // shown as it is made
+    } else {
+        QString answer;
+        switch (personality) {
+        case 1:
+            answer = mean();
+            break;
+        case 2:
+            answer = inquisitive();
+            break;
+        case 3:
+            if (!m_options.txtpattern->text().isEmpty())
+                answer = custom();
+            break;
+        default:
+            break;
+        }
+        setBoxText(*m_main.txts, answer, [this] { m_main.forms().keepWorking(); });
     }
-    setBoxText(*m_main.txts, answer, [this] { m_main.forms().keepWorking(); });
 
     reseedAfterAnswer(m_host.random(), m_host.timeOfDay());
 }
@@ -96,10 +104,10 @@ double SentenceGenerator::wordCount()
     return count;
 }
 
-QString SentenceGenerator::regular(double count)
+void SentenceGenerator::regular(double count)
 {
     if (!(count > 0))
-        return {};
+        return;
     const QString letter = m_options.txtword->text();
     const QString length = m_options.txtwl->text();
     WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
@@ -107,30 +115,73 @@ QString SentenceGenerator::regular(double count)
         source.pick(letter, length);
     // Any filter text, even a length that is no number, draws from the cache.
     const bool fromCache = !letter.isEmpty() || !length.isEmpty();
-    if (source.count(fromCache) == 0)
-        return {};
+    const int entries = source.count(fromCache);
+    if (entries == 0)
+        return;
 
     const bool capitals = m_options.chkc->isChecked();
-    QString answer;
+    // Each entry's capitalised form is looked up once: the proper nouns cannot
+    // change while the answer is made.
+    std::vector<std::optional<QString>> capitalizedAt(capitals ? entries : 0);
+    const CaseRule rule = caseRuleOf(m_options);
+    RandomSource& random = m_host.random();
+
+    // The answer goes to the box a piece at a time as it is made: a long one
+    // never exists whole beside the box's copy. The case rule is applied per
+    // piece; Normal touches only the first character of the first.
+    std::optional<BoxTextWriter> box;
+    QString piece(kPieceChars, Qt::Uninitialized);
+    qsizetype used = 0;
+    const auto handOn = [&] {
+        const QStringView made(piece.constData(), used);
+        const bool first = !box;
+        if (first)
+            box.emplace(*m_main.txts, [this] { m_main.forms().keepWorking(); });
+        if (rule == CaseRule::None || (rule == CaseRule::Normal && !first))
+            box->append(made);
+        else
+            box->append(applyCaseRule(made.toString(), rule));
+        used = 0;
+    };
+
+    int last = -1;
     for (double i = 1; i <= count; ++i) {
         if (i > m_main.forms().wordLimit) {
             m_reachedLimit = true;
             break;
         }
         if (!m_main.forms().keepWorking())
-            break; // what was built so far is the answer
-        const QString word = source.draw(fromCache, m_host.random());
-        m_main.curword = capitals ? source.capitalize(word) : word;
-        answer += m_main.curword;
-        answer += QLatin1Char(' ');
+            break; // what was made so far is the answer
+        const int drawn = drawIndex(random, entries);
+        QString word = source.at(fromCache, drawn);
+        if (capitals) {
+            std::optional<QString>& known = capitalizedAt[drawn];
+            if (!known)
+                known = source.capitalize(word);
+            word = *known;
+        }
+        const qsizetype size = word.size() + (last >= 0 ? 1 : 0);
+        if (used + size > piece.size() && used > 0)
+            handOn();
+        if (used + size > piece.size())
+            piece.resize(used + size);
+        QChar* out = piece.data() + used;
+        if (last >= 0)
+            *out++ = u' ';
+        std::copy_n(word.constData(), word.size(), out);
+        used += size;
+        last = drawn;
     }
-    if (answer.isEmpty())
-        return {};
-    answer.chop(1);
-    answer = applyCaseRule(std::move(answer), caseRuleOf(m_options));
-    static const char* const marks[] = {".", "!", "?"};
-    answer += QLatin1String(marks[drawRange(m_host.random(), 3) - 1]);
-    return answer;
+    if (last < 0)
+        return;
+    handOn();
+    static const char16_t* const marks[] = {u".", u"!", u"?"};
+    box->append(marks[drawRange(random, 3) - 1]);
+
+    // The last word is what it was, and the proper nouns are left where its
+    // look-up left them.
+    const QString word = source.at(fromCache, last);
+    m_main.curword = capitals ? source.capitalize(word) : word;
 }
 
 QString SentenceGenerator::mean()

@@ -21,7 +21,7 @@ public:
 private:
     void build();
     double wordCount();
-    QString regular(double count);
+    void regular(double count);
     QString mean();
     QString inquisitive();
     QString custom();
