@@ -3,9 +3,8 @@
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
 #include <QStyledItemDelegate>
-#include <QVarLengthArray>
 
-#include <cstring>
+#include <algorithm>
 #include <utility>
 
 namespace quibbler {
@@ -31,44 +30,53 @@ protected:
     }
 };
 
-// Upper-cases plain ASCII text into the buffer; false (buffer undefined) for
-// any other text, which takes QString::toUpper's full rules.
-bool asciiUpper(QStringView text, QChar* out)
+// ASCII letters upper-cased; QString::toUpper's full rules for the rest.
+constexpr bool isAscii(char16_t c)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return false;
-        *out++ = QChar(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
-    }
-    return true;
+    return c < 0x80;
 }
 
-QString upperKey(QStringView text)
+constexpr char16_t asciiUpper(char16_t c)
 {
-    QString key(text.size(), Qt::Uninitialized);
-    return asciiUpper(text, key.data()) ? key : text.toString().toUpper();
+    return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
 }
+
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return isAscii(c.unicode()); });
+}
+
+// FNV-1a over the upper-cased characters, whichever way they were upper-cased.
+struct UpperHash {
+    quint64 value;
+    void add(char16_t c) { value = (value ^ c) * 0x100000001B3ULL; }
+};
 
 } // namespace
 
-size_t qHash(const ListBox::UpperKey& key, size_t seed) noexcept
+bool operator==(ListBox::UpperKey a, ListBox::UpperKey b) noexcept
 {
-    // Eight bytes at a time, each folded in by a multiply and a shift; the
-    // seed is QHash's, chosen afresh for each run.
-    const auto* bytes = reinterpret_cast<const char*>(key.text.constData());
-    size_t left = static_cast<size_t>(key.text.size()) * sizeof(QChar);
-    quint64 hash = seed ^ (left * 0x9E3779B97F4A7C15ULL);
-    for (; left >= 8; left -= 8, bytes += 8) {
-        quint64 block = 0;
-        std::memcpy(&block, bytes, 8);
-        hash = (hash ^ block) * 0xFF51AFD7ED558CCDULL;
-        hash ^= hash >> 32;
+    if (isAscii(a.text) && isAscii(b.text)) {
+        return a.text.size() == b.text.size()
+            && std::equal(a.text.begin(), a.text.end(), b.text.begin(), [](QChar x, QChar y) {
+                   return asciiUpper(x.unicode()) == asciiUpper(y.unicode());
+               });
     }
-    quint64 tail = 0;
-    std::memcpy(&tail, bytes, left);
-    hash = (hash ^ tail) * 0xC4CEB9FE1A85EC53ULL;
-    return static_cast<size_t>(hash ^ (hash >> 29));
+    // Upper-casing may change the length: "straße" is "STRASSE".
+    return a.text.toString().toUpper() == b.text.toString().toUpper();
+}
+
+size_t qHash(ListBox::UpperKey key, size_t seed) noexcept
+{
+    UpperHash hash{0xCBF29CE484222325ULL ^ seed};
+    if (isAscii(key.text)) {
+        for (const QChar c : key.text)
+            hash.add(asciiUpper(c.unicode()));
+    } else {
+        for (const QChar c : key.text.toString().toUpper())
+            hash.add(c.unicode());
+    }
+    return static_cast<size_t>(hash.value ^ (hash.value >> 29));
 }
 
 // The entries as the view sees them: those it has been told about so far.
@@ -160,6 +168,9 @@ int ListBox::appendAll(const QStringList& entries)
     else
         m_entries.append(entries.mid(0, taken));
     showAppended();
+    // Indexed now, with the batch: the first word learned after a start-up or
+    // a load should cost what any other does.
+    updateIndex();
     return taken;
 }
 
@@ -170,7 +181,7 @@ void ListBox::removeAt(int position)
     showAppended();
     if (position == count() - 1 && position < m_indexed) {
         // Dropping the last entry moves no other entry: the index stays good.
-        const auto it = m_firstByUpper.constFind({upperKey(m_entries.at(position))});
+        const auto it = m_firstByUpper.constFind({m_entries.at(position)});
         if (it != m_firstByUpper.cend() && it.value() == position)
             m_firstByUpper.erase(it);
         --m_indexed;
@@ -229,12 +240,7 @@ QString ListBox::selectedText() const
 int ListBox::findIgnoringCase(QStringView text) const
 {
     updateIndex();
-    // Looked up once per word learned or answered: plain ASCII, nearly every
-    // word, is upper-cased on the stack instead of into a new string.
-    QVarLengthArray<QChar, 64> upper(text.size());
-    if (asciiUpper(text, upper.data()))
-        return m_firstByUpper.value({QString::fromRawData(upper.constData(), upper.size())}, -1);
-    return m_firstByUpper.value({text.toString().toUpper()}, -1);
+    return m_firstByUpper.value({text}, -1);
 }
 
 void ListBox::updateIndex() const
@@ -244,10 +250,17 @@ void ListBox::updateIndex() const
     // A batch (start-up, a load) is indexed in one go, without rehashing on the way.
     if (count() - m_indexed > 1000)
         m_firstByUpper.reserve(count());
+    if (m_indexed == 0) {
+        // Backwards, so that each entry is hashed once and the first of equal ones stays.
+        for (int position = count() - 1; position >= 0; --position)
+            m_firstByUpper.insert({m_entries.at(position)}, position);
+        m_indexed = count();
+        return;
+    }
     for (; m_indexed < count(); ++m_indexed) {
-        UpperKey key{upperKey(m_entries.at(m_indexed))};
+        const UpperKey key{m_entries.at(m_indexed)};
         if (!m_firstByUpper.contains(key))
-            m_firstByUpper.insert(std::move(key), m_indexed);
+            m_firstByUpper.insert(key, m_indexed);
     }
 }
 

@@ -14,9 +14,9 @@ namespace quibbler {
 // thousands of them fill the list in a moment, and an entry appended is
 // shown from the next turn of the event loop (or sooner, when the selection
 // is next read or set): learning a text appends word after word. The list
-// keeps an index of its upper-cased entries, brought up to date when it is
-// next looked in, so that "where does this word first stand, ignoring case"
-// is one look-up instead of a walk.
+// keeps an index of its upper-cased entries (a batch is indexed with it, a
+// single entry when the index is next looked in), so that "where does this
+// word first stand, ignoring case" is one look-up instead of a walk.
 class ListBox : public QListView {
     Q_OBJECT
 public:
@@ -52,13 +52,15 @@ public:
     int findIgnoringCase(QStringView text) const;
     int findIgnoringCase(const QString& text) const { return findIgnoringCase(QStringView(text)); }
 
-    // An upper-cased entry as the index holds it. Qt's own string hash costs
+    // An entry, or a word looked for, as the index compares it: upper-cased,
+    // on the fly. The index holds views of the entries themselves, so that
+    // filling a list allocates nothing for it; and Qt's own string hash costs
     // about a hundred nanoseconds on some machines, as much as the rest of
-    // learning a word; the index hashes with a simpler mix of its own.
+    // learning a word, so the index hashes with a simpler mix of its own.
     struct UpperKey {
-        QString text;
-        bool operator==(const UpperKey& other) const { return text == other.text; }
-        friend size_t qHash(const UpperKey& key, size_t seed) noexcept;
+        QStringView text;
+        friend bool operator==(UpperKey a, UpperKey b) noexcept;
+        friend size_t qHash(UpperKey key, size_t seed) noexcept;
     };
 
 private:
