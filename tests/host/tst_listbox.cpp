@@ -26,6 +26,14 @@ private slots:
         QCOMPARE(list.model()->rowCount(), 4);
         QCoreApplication::processEvents();
         QCOMPARE(list.model()->rowCount(), 5);
+        // No selection leaves no current entry for the arrow keys to start from.
+        list.setSelectedPos(2);
+        list.setSelectedPos(-1);
+        QCOMPARE(list.currentIndex().row(), -1);
+        // Ctrl+click on the selected entry leaves it current but selects nothing.
+        list.setSelectedPos(1);
+        list.selectionModel()->select(list.currentIndex(), QItemSelectionModel::Deselect);
+        QCOMPARE(list.selectedPos(), -1);
         list.clearAll();
         QCOMPARE(list.findIgnoringCase(u"cat"), -1);
     }

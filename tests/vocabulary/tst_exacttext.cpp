@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTextBlock>
 
 // An answer copied whole by the copy key (through the host) and the box's own Copy, mark cut off.
 QStringList answerCopied(TestApp& app, int words)
@@ -75,6 +76,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("shownAsIs");
         QTest::newRow("100,000 characters") << QString("word ").repeated(20000) << true;
+        QTest::newRow("two runs of 4,000")
+            << QString(4000, 'x') + "  " + QString(4000, 'x') << true;
         QStringList stanzas(300, QStringList(100, "verse").join(' '));
         QTest::newRow("poem") << stanzas.join('\n') << true;
         QStringList words(40000, "words");
@@ -98,10 +101,10 @@ private slots:
         setBoxText(box, text, [] {});
         // Only a text that opens with a line of 10,000 characters goes without optional shaping.
         box.setFont(QFont("DejaVu Serif", 15));
+        QCOMPARE(box.document()->defaultFont().pointSize(), 15);
         QCOMPARE(bool(box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping),
                  text.size() >= 10000 && !text.first(10000).contains(u'\n'));
         QCOMPARE(box.textCursor().position(), 0);
-        // Shown as it is, or in blocks, but with no empty line that the text does not have.
         QVERIFY(shownAsIs ? box.toPlainText() == text : !box.toPlainText().contains(u"\n\n"_s));
         QCOMPARE(box.wordWrapMode() == QTextOption::WrapAnywhere,
                  text.contains(QString(4001, 'x')));
@@ -113,6 +116,20 @@ private slots:
             box.setTextCursor(cursor);
             return selectedBoxText(box);
         };
+        // A long line is shown in blocks of 2,000 to 4,000 characters: a block ends at
+        // the first blank after 2,000, else a break is put in after 4,000.
+        bool inLongLine = false;
+        for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+            const int size = block.length() - 1;
+            const int end = block.position() + size;
+            const QString stands = end < last ? selected(end, end + 1) : "\n";
+            const bool putIn = stands == " " || stands.isEmpty();
+            const QByteArray where = "block at " + QByteArray::number(block.position());
+            QVERIFY2(!(putIn || inLongLine) || size <= 4000, where);
+            QVERIFY2(!putIn || size >= 2000, where);
+            QVERIFY2(stands != "" || !block.text().sliced(2000).contains(' '), where);
+            inLongLine = putIn;
+        }
         QCOMPARE(selected(0, last), text);
         box.copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
