@@ -1,7 +1,6 @@
 #include "sentences/Capitalization.h"
 
 #include "host/Characters.h"
-#include "host/ListBox.h"
 #include "sentences/OptionsWindow.h"
 
 #include <QRadioButton>
@@ -11,17 +10,6 @@ namespace quibbler {
 QString withCapital(const QString& word)
 {
     return upperFirstCharacter(word) + word.mid(firstCharacter(word).size());
-}
-
-int properNounStop(const ListBox& properNouns, const QString& word)
-{
-    const int match = properNouns.findIgnoringCase(word);
-    return match >= 0 ? match : properNouns.count() - 1;
-}
-
-QString capitalized(const ListBox& properNouns, const QString& word)
-{
-    return properNouns.findIgnoringCase(word) >= 0 ? withCapital(word) : word;
 }
 
 CaseRule caseRuleOf(const OptionsWindow& options)

@@ -81,8 +81,11 @@ QString WordSource::draw(bool fromCache, RandomSource& random)
 
 QString WordSource::capitalize(const QString& word)
 {
-    m_properNouns.selected = properNounStop(m_properNouns.list, word);
-    return capitalized(m_properNouns.list, word);
+    // One look-up: a walk of the proper nouns stops on the match, else on
+    // the last entry (-1 for an empty list); a match is capitalised.
+    const int match = m_properNouns.list.findIgnoringCase(word);
+    m_properNouns.selected = match >= 0 ? match : m_properNouns.list.count() - 1;
+    return match >= 0 ? withCapital(word) : word;
 }
 
 } // namespace quibbler
