@@ -1,4 +1,5 @@
 #include "app/Forms.h"
+#include "app/QtArguments.h"
 #include "host/QtHost.h"
 
 #include <QApplication>
@@ -36,8 +37,7 @@ QString dataFolder()
     return quibbler::chooseDataFolder(programDir, userDataDir);
 }
 
-// The program's few options; Qt's own (-platform, -style, -display...) are
-// known here too and taken by QApplication.
+// The program's few options, read from what Qt leaves of the command line.
 struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -45,36 +45,16 @@ struct CommandLine {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Shows the program's name and version and exits.")};
 
-    // Qt's own options, known before Qt has taken them: the program's options
-    // are then answered, and a wrong one refused, before a display is needed.
-    static void addQtOptions(QCommandLineParser& parser)
-    {
-        for (const char* name :
-             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-              "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "name",
-              "visual", "style", "stylesheet", "qmljsdebugger", "dialogs", "fontengine"}) {
-            QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-            parser.addOption(option);
-        }
-        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-            QCommandLineOption option(QString::fromLatin1(name));
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-            parser.addOption(option);
-        }
-    }
-
     explicit CommandLine(const QStringList& arguments)
     {
         parser.setApplicationDescription(QStringLiteral(
             "Quibbler learns the words you type into its window and answers with random\n"
             "sentences and poems made of them. Without options it opens its window.\n"
             "See quibbler(6) for the files it keeps and its keys."));
-        // "-stylesheet" is one of Qt's options, not -s -t -y... with an -h among them.
+        // Qt's options are single-dash words too: "-help" is not -h -e -l -p.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
-        addQtOptions(parser);
         ok = parser.parse(arguments) && parser.positionalArguments().isEmpty();
     }
 
@@ -109,7 +89,9 @@ int main(int argc, char* argv[])
     // Help, version and a wrong option are answered before the window system
     // is reached, so they work without a display.
     {
-        const CommandLine early(argumentsOf(argc, argv));
+        const CommandLine early(quibbler::argumentsLeftByQt(
+            argumentsOf(argc, argv),
+            quibbler::platformFromEnvironment(QProcessEnvironment::systemEnvironment())));
         if (early.parser.isSet(early.help)) {
             const QCoreApplication names(argc, argv); // the usage line names the program
             print(stdout, early.parser.helpText());

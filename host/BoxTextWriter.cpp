@@ -47,6 +47,7 @@ void BoxTextWriter::append(QStringView piece)
     while (m_box && !piece.isEmpty()) {
         const qsizetype taken = std::min(piece.size(), kPieceChars);
         m_pending.append(piece.first(taken));
+        watchShaping(piece.first(taken));
         piece = piece.sliced(taken);
         show(false);
         // The event loop may close the box's window meanwhile.
@@ -108,6 +109,17 @@ void BoxTextWriter::watchRuns()
             m_longRun = true;
             m_box->setWordWrapMode(QTextOption::WrapAnywhere);
         }
+    }
+}
+
+// The fast layout lasts only while the text needs no shaping: an answer may
+// start in Latin letters and reach Arabic ones later.
+void BoxTextWriter::watchShaping(QStringView piece)
+{
+    if (m_mayLayoutFast && needsShaping(piece)) {
+        m_mayLayoutFast = false;
+        if (hasFastLayout(*m_box))
+            setFastLayout(*m_box, false);
     }
 }
 
@@ -245,8 +257,10 @@ void BoxTextWriter::insertShown()
         // The first piece shown holds the start of the text.
         const auto* text = reinterpret_cast<const char16_t*>(m_pending.constData());
         const qsizetype reach = std::min(m_pending.size(), kFastLayoutLine);
-        if (reach == kFastLayoutLine && findShownBreak(text, 0, reach) == reach)
+        if (m_mayLayoutFast && reach == kFastLayoutLine && findShownBreak(text, 0, reach) == reach)
             setFastLayout(*m_box, true);
+        else
+            m_mayLayoutFast = false;
         const bool pair = m_shown.startsWith(u"\r\n") || m_shown.front().isHighSurrogate();
         const qsizetype first = std::min<qsizetype>(m_shown.size(), pair ? 2 : 1);
         m_end.insertText(m_shown.first(first));

@@ -43,6 +43,7 @@ private:
 
     void show(bool last);
     void watchRuns();
+    void watchShaping(QStringView piece);
     bool startLine(qsizetype at, bool last);
     qsizetype showShort(qsizetype at, bool last);
     qsizetype showLong(qsizetype at, bool last);
@@ -73,6 +74,9 @@ private:
     qsizetype m_runStart = 0;
     qsizetype m_runSeenTo = 0;
     bool m_longRun = false;
+    // Until the first piece is shown, and while it is laid out fast: whether the
+    // text needs no shaping so far.
+    bool m_mayLayoutFast = true;
 };
 
 } // namespace quibbler

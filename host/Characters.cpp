@@ -36,7 +36,9 @@ QString upperFirstCharacter(QStringView text)
 
 qsizetype characterCount(QStringView text)
 {
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x300; }))
+    // A CR LF is one character too.
+    if (std::all_of(text.begin(), text.end(),
+                    [](QChar c) { return c.unicode() < 0x300 && c != u'\r'; }))
         return text.size();
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype count = 0;
@@ -60,6 +62,8 @@ QList<QStringView> characters(QStringView text)
 OneCharacter::OneCharacter(QLineEdit* box) : QValidator(box), m_held(box->text())
 {
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_held = text; });
+    connect(box, &QLineEdit::selectionChanged, this,
+            [this, box] { m_heldSelected = box->hasSelectedText(); });
 }
 
 QValidator::State OneCharacter::validate(QString& input, int& position) const
@@ -68,10 +72,11 @@ QValidator::State OneCharacter::validate(QString& input, int& position) const
     if (first == input.size())
         return Acceptable;
     // The cursor stands after what was put in; when the text around it is the
-    // character the box held, nothing was replaced and there is no room.
+    // character the box held, nothing was replaced and there is no room. What
+    // replaces the selected character may start with that very character.
     const qsizetype added = input.size() - m_held.size();
     const qsizetype before = position - added;
-    if (!m_held.isEmpty() && added > 0 && before >= 0
+    if (!m_held.isEmpty() && !m_heldSelected && added > 0 && before >= 0
         && QStringView(input).first(before) == QStringView(m_held).first(before)
         && QStringView(input).sliced(position) == QStringView(m_held).sliced(before))
         return Invalid;

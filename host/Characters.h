@@ -34,6 +34,7 @@ public:
 
 private:
     QString m_held; // the box's text before the edit being validated
+    bool m_heldSelected = false; // and whether it was selected
 };
 
 } // namespace quibbler

@@ -182,7 +182,7 @@ void ListBox::removeAt(int position)
     if (position == count() - 1 && position < m_indexed) {
         // Dropping the last entry moves no other entry: the index stays good.
         const auto it = m_firstByUpper.constFind({m_entries.at(position)});
-        if (it != m_firstByUpper.cend() && it.value() == position)
+        if (it != m_firstByUpper.cend() && it->position == position)
             m_firstByUpper.erase(it);
         --m_indexed;
     } else if (position < m_indexed) {
@@ -240,7 +240,7 @@ QString ListBox::selectedText() const
 int ListBox::findIgnoringCase(QStringView text) const
 {
     updateIndex();
-    return m_firstByUpper.value({text}, -1);
+    return m_firstByUpper.value({text}).position;
 }
 
 void ListBox::updateIndex() const
@@ -250,17 +250,13 @@ void ListBox::updateIndex() const
     // A batch (start-up, a load) is indexed in one go, without rehashing on the way.
     if (count() - m_indexed > 1000)
         m_firstByUpper.reserve(count());
-    if (m_indexed == 0) {
-        // Backwards, so that each entry is hashed once and the first of equal ones stays.
-        for (int position = count() - 1; position >= 0; --position)
-            m_firstByUpper.insert({m_entries.at(position)}, position);
-        m_indexed = count();
-        return;
-    }
+    // Forwards, so that the first of equal entries is both the key and its
+    // position: the key views that entry's own text, which lives as long as
+    // the entry does. One look-up per entry: a new key starts at "none".
     for (; m_indexed < count(); ++m_indexed) {
-        const UpperKey key{m_entries.at(m_indexed)};
-        if (!m_firstByUpper.contains(key))
-            m_firstByUpper.insert(key, m_indexed);
+        int& first = m_firstByUpper[UpperKey{m_entries.at(m_indexed)}].position;
+        if (first < 0)
+            first = m_indexed;
     }
 }
 

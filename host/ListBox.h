@@ -72,7 +72,10 @@ private:
 
     QStringList m_entries;
     Model* m_model;
-    mutable QHash<UpperKey, int> m_firstByUpper;
+    struct First {
+        int position = -1;
+    };
+    mutable QHash<UpperKey, First> m_firstByUpper;
     // Entries before this position are in the index.
     mutable int m_indexed = 0;
     mutable bool m_showPending = false;

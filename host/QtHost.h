@@ -3,7 +3,6 @@
 #include "host/Host.h"
 #include "host/RandomSource.h"
 
-
 #include <memory>
 
 class QWidget;

@@ -151,4 +151,54 @@ bool hasFastLayout(const QPlainTextEdit& box)
     return box.property(kFastLayoutProperty).toBool();
 }
 
+namespace {
+
+bool needsShaping(char16_t c)
+{
+    // Nothing below the combining accents joins, marks or runs right to left.
+    if (c < 0x300)
+        return false;
+    // Outside the basic plane: emoji, their modifiers and flags among others.
+    if (QChar::isSurrogate(c))
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format: // joiners and direction marks
+        return true;
+    default:
+        break;
+    }
+    switch (QChar::direction(c)) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+        return true;
+    default:
+        break;
+    }
+    switch (QChar::script(c)) {
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Greek:
+    case QChar::Script_Cyrillic:
+    case QChar::Script_Armenian:
+    case QChar::Script_Georgian:
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+bool needsShaping(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return needsShaping(c.unicode()); });
+}
+
 } // namespace quibbler

@@ -71,8 +71,13 @@ QString givenText(const QTextCursor& cursor, const ShownBreaks* shown);
 
 // Text in a script that needs no shaping (Latin among them) is laid out in
 // half the time without it, at the cost of its kerning and ligatures: a box
-// showing a long line may go without them.
+// showing a long line of such text may go without them.
 void setFastLayout(QPlainTextEdit& box, bool fast);
 bool hasFastLayout(const QPlainTextEdit& box);
+
+// False when every character of the text is drawn right without shaping: one
+// glyph after another, left to right. Right-to-left and joining scripts,
+// marks to place, emoji sequences and flags need it.
+bool needsShaping(QStringView text);
 
 } // namespace quibbler

@@ -25,6 +25,9 @@ QueryCommands::QueryCommands(MainWindow& main, Host& host) : m_main(main), m_hos
 
 void QueryCommands::countWordsByLetter()
 {
+    // The count rebuilds the word cache that a poem being written draws from.
+    if (m_main.forms().refuseWhileWorking())
+        return;
     const QString letter = firstCharacter(m_host.inputBox(QStringLiteral("First letter?"),
                                                           QStringLiteral("Letter?")))
                                .toString();

@@ -14,6 +14,9 @@ namespace quibbler {
 
 void MainWindow::cmdreset_Click()
 {
+    // A poem draws from the words while it is written: they change after it.
+    if (m_forms.refuseWhileWorking())
+        return;
     if (m_host.msgBox(QStringLiteral("Are you sure you want to reset all the words?"),
                       Buttons::YesNo, QStringLiteral("Quit?"))
         != Answer::Yes)
@@ -37,6 +40,8 @@ bool MainWindow::deleteSelected(ListBox& list, QLabel& countLabel)
     const int position = list.selectedPos();
     // With nothing selected there is nothing to delete and nothing to ask.
     if (position < 0)
+        return true;
+    if (m_forms.refuseWhileWorking())
         return true;
     if (m_host.msgBox(QStringLiteral("Are you sure you want to delete this word?"), Buttons::YesNo,
                       QStringLiteral("Delete?"))

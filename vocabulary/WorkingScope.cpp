@@ -12,8 +12,8 @@ namespace quibbler {
 WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIns) : m_forms(forms)
 {
     WorkingScreen& work = m_forms.frmwork();
-    // An operation started inside another one (a count while a poem is
-    // written) leaves the screen where it is and the running one's stop request.
+    // An operation started inside another one (the word-count lists while a poem
+    // is written) leaves the screen where it is and the running one's stop request.
     if (m_forms.m_workDepth++ == 0) {
         // The screen appears where the user was looking: over the first window it stands in for.
         for (QWidget* window : standIns) {

@@ -38,6 +38,28 @@ private slots:
         QCOMPARE(list.findIgnoringCase(u"cat"), -1);
     }
 
+    // A start-up file may hold a word twice in different cases; deleting the
+    // later copy leaves the first one found, however the list grows after.
+    void deletedCopyLeavesTheFirstFound_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("added");
+        QTest::newRow("short") << "cat" << 3000;
+        QTest::newRow("over 64K") << QString(70000, 'c') << 1;
+    }
+    void deletedCopyLeavesTheFirstFound()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, added);
+        ListBox list;
+        list.appendAll({word, "dog", word.toUpper()});
+        list.removeAt(2);
+        // Texts of the same size take the memory the deleted copy had.
+        for (int i = 0; i < added; ++i)
+            list.append(QString::number(i).rightJustified(word.size(), 'x'));
+        QCOMPARE(list.findIgnoringCase(word.toUpper()), 0);
+    }
+
     // Key codes and shift states as a control's key-down handler gets them.
     void handlerSeesEveryKeyAndMayUseItUp()
     {

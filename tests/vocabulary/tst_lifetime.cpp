@@ -53,6 +53,13 @@ const struct { const char* tag; void (*command)(MainWindow& m, PoetryWindow& p);
     {"quit", [](MainWindow& m, PoetryWindow&) { m.cmdquit->click(); }},
     {"close main", [](MainWindow& m, PoetryWindow&) { m.close(); }},
     {"word counts", [](MainWindow& m, PoetryWindow&) { m.Command1->click(); }},
+    // The poem draws from the words and their cache: they change only after it.
+    {"reset", [](MainWindow& m, PoetryWindow&) { m.cmdreset->click(); }},
+    {"delete", [](MainWindow& m, PoetryWindow&) {
+        m.lstw->setSelectedPos(1);
+        QTest::keyClick(m.lstw, Qt::Key_Delete);
+    }},
+    {"first-letter count", [](MainWindow& m, PoetryWindow&) { m.mnufind->trigger(); }},
     // As the title-bar button would: the window goes once its poem has stopped.
     {"close poetry", [](MainWindow&, PoetryWindow& p) { p.close(); }},
 };
@@ -135,8 +142,8 @@ private slots:
     }
 
     // While a poem is written the main window stays usable: a second long
-    // operation waits its turn, a short one runs inside the poem, and the working
-    // screen stays until the poem has ended.
+    // operation, or a change to the words, waits its turn, a short one runs
+    // inside the poem, and the working screen stays until the poem has ended.
     void oneLongOperationAtATime_data() { addRows(kMidPoem); }
     void oneLongOperationAtATime()
     {
