@@ -1,4 +1,5 @@
 // What a terminal and a screen reader get: the program's options, and its controls' names.
+#include "app/QtArguments.h"
 #include "support/TestCommon.h"
 
 #include <QAccessible>
@@ -19,6 +20,36 @@ const struct { const char* tag; QString arguments; int status; QString out, err;
     {"Qt's and unknown", u"-style Fusion -reverse -platform offscreen -x"_s, 2, {}, kUnknown.arg("x")},
     {"Qt's flag and version", u"-reverse -qwindowtitle=t -v"_s, 0, kVersion, {}},
     {"argument", u"words.txt"_s, 2, {}, "quibbler: Unexpected argument 'words\\.txt'\\.\n" + kUsage},
+    {"Qt's on X", u"-icon x.png -testability -v"_s, 0, kVersion, {}},
+    {"a form Qt leaves", u"-platform=offscreen"_s, 2, {}, kUnknown.arg("platform")},
+};
+
+// What QApplication leaves of a command line on a platform: "-" stands for the
+// program's name; X takes a few options of its own, and three under old names.
+const struct { const char* tag; QString platform, arguments, left; } kLeft[] = {
+    {"X", "xcb", "- -icon i -title t -geometry g -display :1 -name n -visual 3 -nograb -dograb", "-"},
+    {"not X", "offscreen", "- -icon i -title t -display :1 -nograb", "- -icon i -title t -display :1 -nograb"},
+    {"platform chosen first", "xcb", "- --platform offscreen -icon i", "- -icon i"},
+    {"X chosen", "offscreen", "- -platform xcb -qwindowicon i -display :1", "-"},
+    {"X among others", "wayland;xcb", "- -geometry g -qwindowgeometry g", "- -geometry g"},
+    {"every platform's", "offscreen",
+     "- -platformpluginpath p -platformtheme t -qwindowtitle t -reverse -testability -widgetcount"
+     " -plugin p -session s -style s -style=s -stylesheet s -stylesheet=s -qmljsdebugger=d"
+     " -qmljsdebugger d -qdevel -qdebug", "-"},
+    {"forms Qt leaves", "offscreen", "- -platform=x -reverse=1 -dialogs d -fontengine f", "- -platform=x -reverse=1 -dialogs d -fontengine f"},
+    {"no value to take", "xcb", "- -display", "- -display"},
+    {"a value that looks like an option", "offscreen", "- -style -reverse words.txt", "- words.txt"},
+    {"taken even last", "offscreen", "- -plugin", "-"},
+};
+
+// The platform Qt picks from the environment: variables, then the platform.
+const struct { const char* tag; QStringList variables; QString platform; } kPlatforms[] = {
+    {"nothing set", {}, "xcb"},
+    {"chosen", {"QT_QPA_PLATFORM=offscreen", "XDG_SESSION_TYPE=wayland"}, "offscreen"},
+    {"Wayland session", {"XDG_SESSION_TYPE=wayland"}, "wayland;xcb"},
+    {"GNOME on Wayland", {"XDG_SESSION_TYPE=wayland", "XDG_CURRENT_DESKTOP=ubuntu:GNOME"}, "xcb"},
+    {"GNOME session desktop", {"XDG_SESSION_TYPE=wayland", "XDG_SESSION_DESKTOP=gnome"}, "xcb"},
+    {"X session", {"XDG_SESSION_TYPE=x11"}, "xcb"},
 };
 
 // Each control, named by its object name, and the name a screen reader gives it.
@@ -45,7 +76,8 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(QUIBBLER_PROGRAM), program));
         // No display at all: every answer comes before the window system is reached.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        for (const QString& name :
+             {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"XDG_SESSION_TYPE"_s})
             environment.remove(name);
         environment.insert(u"XDG_DATA_HOME"_s, folder.filePath(u"data"_s));
         environment.insert(u"XDG_RUNTIME_DIR"_s, folder.path());
@@ -63,6 +95,23 @@ private slots:
         QVERIFY2(whole(err, process.readAllStandardError()), qPrintable(err));
         const auto written = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(written, QStringList{u"quibbler"_s});
+    }
+
+    void leftByQt_data() { addRows(kLeft); }
+    void leftByQt()
+    {
+        const auto& [tag, platform, arguments, left] = rowOf(kLeft);
+        QCOMPARE(argumentsLeftByQt(arguments.split(' '), platform).join(' '), left);
+    }
+
+    void platformFromTheEnvironment_data() { addRows(kPlatforms); }
+    void platformFromTheEnvironment()
+    {
+        const auto& [tag, variables, platform] = rowOf(kPlatforms);
+        QProcessEnvironment environment;
+        for (const QString& variable : variables)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(platformFromEnvironment(environment), platform);
     }
 
     void accessibleNames_data() { addRows(kNames); }

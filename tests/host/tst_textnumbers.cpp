@@ -1,3 +1,4 @@
+#include "host/Characters.h"
 #include "host/TextNumbers.h"
 #include "support/TestCommon.h"
 
@@ -36,6 +37,12 @@ const struct { const char* tag; double value; int decimals; double expected; } k
     {"-6.25 to 1", -6.25, 1, -6.2}, {"1250 to -2", 1250, -2, 1200}, {"1350 to -2", 1350, -2, 1400},
     {"1e307 to 5", 1e307, 5, 1e307}, {"123456.789 to 15", 123456.789, 15, 123456.789},
     {"1e308 to -400", 1e308, -400, 0}};
+
+// A word's length as the user counts it: a CR LF is one line break.
+const struct { const char* tag; QString word; int length; } kLengths[] = {
+    {"plain", "word", 4}, {"CR LF", "a\r\nb", 3}, {"CR LF and LF", "\r\n\n", 2}, {"lone CR", "a\rb", 3},
+    {"accent apart", u"e\u0301t"_s, 2}, {"flag", u"🇫🇷!"_s, 2}, {"emoji with a tone", u"👍🏽"_s, 1},
+};
 // clang-format on
 
 // Exact, readable comparison (QCOMPARE on doubles is fuzzy; QByteArray::number drops -0's sign).
@@ -81,6 +88,13 @@ private slots:
     {
         const QString printed = QString(QTest::currentDataTag()).section(" (", 0, 0);
         QCOMPARE(signedNumberText(rowOf(kPrinted).value), printed);
+    }
+
+    void countsWholeCharacters_data() { addRows(kLengths); }
+    void countsWholeCharacters()
+    {
+        const auto& [tag, word, length] = rowOf(kLengths);
+        QCOMPARE(characterCount(word), length);
     }
 
     void roundsHalfEven_data() { addRows(kRounded); }

@@ -37,6 +37,9 @@ const struct { const char* tag; QString held; int at; QString pasted, after; } k
     {"before the letter", "x", 0, "tea", "x"},
     {"emojis", "", 0, u"😀😃"_s, u"😀"_s},
     {"accented letters", "", 0, u"e\u0301te"_s, u"e\u0301"_s},
+    // What replaces the selected character may start with it.
+    {"accented over its letter", "e", -1, u"e\u0301te"_s, u"e\u0301"_s},
+    {"toned emoji over the emoji", u"👍"_s, -1, u"👍🏽👍"_s, u"👍🏽"_s},
 };
 
 // A pasted run without blanks wraps anywhere only while its box holds it: the
@@ -170,6 +173,38 @@ private slots:
         QGuiApplication::clipboard()->setText(pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), after);
+    }
+
+    // A box opening with a line of 10,000 characters goes without shaping only
+    // while its whole text needs none, however late the first such character comes.
+    void fastLayoutOnlyWithoutShaping_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fast");
+        const auto line = [](const QString& word) { return (word + ' ').repeated(10000 / word.size()); };
+        QTest::newRow("Latin") << line("word") << true;
+        QTest::newRow("Greek, Cyrillic, Chinese, no-break space")
+            << line(u"λόγος слово 漢字 x"_s) << true;
+        QTest::newRow("Arabic") << line(u"مرحبا كتاب"_s) << false;
+        QTest::newRow("Arabic far on") << line("word").repeated(30) + u"كتاب"_s << false;
+        QTest::newRow("Hebrew points") << line(u"שָׁלוֹם"_s) << false;
+        QTest::newRow("Thai") << line(u"ภาษาไทย"_s) << false;
+        QTest::newRow("Lao") << line(u"ພາສາລາວ"_s) << false;
+        QTest::newRow("accent apart") << line(u"cafe\u0301"_s) << false;
+        QTest::newRow("flag") << line(u"🇫🇷"_s) << false;
+        QTest::newRow("family") << line(u"👩\u200D👩\u200D👧"_s) << false;
+        QTest::newRow("emoji with a tone") << line(u"👍🏽"_s) << false;
+        QTest::newRow("Devanagari") << line(u"नमस्ते"_s) << false;
+        QTest::newRow("Latin, short first line") << "a\n" + line("word") << false;
+    }
+    void fastLayoutOnlyWithoutShaping()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, fast);
+        ExactTextBox box;
+        box.setReadOnly(true);
+        setBoxText(box, text, [] {});
+        QCOMPARE(bool(box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping), fast);
     }
 
     void wrappingAnywhereEndsWithTheLongRun_data() { addRows(kRunsGone); }
