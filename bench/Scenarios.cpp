@@ -86,6 +86,19 @@ QStringList startupWords(const Settings& settings)
     return wordsAt(0, settings.size(kListSize));
 }
 
+// Words of Arabic letters, which the box shapes and lays out right to left.
+QStringList arabicWords(int count)
+{
+    QStringList words;
+    for (int i = 0; i < count; ++i) {
+        QString word;
+        for (int n = i + 1; n > 0; n /= 19)
+            word += QChar(0x0628 + n % 19); // the letters from beh to ghain
+        words.append(word + QChar(0x0627));
+    }
+    return words;
+}
+
 QStringList startupNames(const Settings& settings)
 {
     QStringList names = wordsAt(10000, settings.size(kListSize));
@@ -534,6 +547,19 @@ void answers(const Settings& settings, std::vector<Row>& rows)
                     QStringLiteral("<= 10 ms"));
         r.extra = QStringLiteral("paint after it %1").arg(duration(smallAnswer->paint));
         r.result = judged(settings, smallAnswer->runs.medianTime() <= ms(10));
+        rows.push_back(r);
+
+        // Text that needs shaping goes without the fast layout of a long line.
+        progress(QStringLiteral("answer of %1 Arabic words").arg(count(small)));
+        Session arabic(arabicWords(settings.size(kListSize)), startupNames(settings));
+        const AnswerRuns shaped = answer(settings, arabic, small);
+        r = row(QStringLiteral("Regular answer in Arabic, shown exactly"),
+                count(small) + QStringLiteral(" words"), shaped.runs, QStringLiteral("-"));
+        r.extra = QStringLiteral("paint after it %1; %2x the answer in Latin letters")
+                      .arg(duration(shaped.paint),
+                           ratio(double(shaped.runs.medianTime())
+                                 / double(std::max<qint64>(1, smallAnswer->runs.medianTime()))));
+        r.result = QStringLiteral("-");
         rows.push_back(r);
 
         const int large = settings.size(1'000'000);

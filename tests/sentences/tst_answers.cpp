@@ -21,6 +21,16 @@ const struct { const char* tag; const char* rule; bool capitals; QString answer;
     {"upper", "optucase", false, "DOG PARIS MCDONALD."},
 };
 
+// An answer of 20,000 words is made in pieces; the rules hold over all of it:
+// its first word, every other, and the last word placed.
+const struct { const char* tag; const char* rule; bool capitals; QString word, first, rest, last; }
+kLongAnswers[] = {
+    {"normal", "optnorm", false, u"straße"_s, u"Straße"_s, u"straße"_s, u"straße"_s},
+    {"upper", "optucase", false, u"straße"_s, u"STRASSE"_s, u"STRASSE"_s, u"straße"_s},
+    {"lower", "optlcase", false, u"ÉCOLE"_s, u"école"_s, u"école"_s, u"ÉCOLE"_s},
+    {"capitals", "optnorm", true, "paris", "Paris", "Paris", "Paris"},
+};
+
 // The answer, and where a second answer (maybe of another length) leaves the words' selection:
 // a cache whose last draw still fits is kept (0), a rebuild walks the words to their end (6).
 const struct { const char* tag; QString letter, length, answer; int after; QString then = {}; } kFilters[] = {
@@ -111,6 +121,18 @@ private slots:
         // The proper nouns stay selected where the last look-up stopped.
         QCOMPARE(app.main().lstproper->selectedPos(), capitals ? 2 : 0);
         QVERIFY(!app.main().found);
+    }
+
+    void longAnswerRules_data() { addRows(kLongAnswers); }
+    void longAnswerRules()
+    {
+        const auto& [tag, rule, capitals, word, first, rest, last] = rowOf(kLongAnswers);
+        TestApp app({word}, {"Paris"});
+        app.options().findChild<QRadioButton*>(rule)->setChecked(true);
+        app.options().chkc->setChecked(capitals);
+        const QString answer = ask(app, "20000");
+        QCOMPARE(answer.chopped(1), first + QString(' ' + rest).repeated(19999));
+        QCOMPARE(app.main().curword, last);
     }
 
     void filters_data() { addRows(kFilters); }
