@@ -102,11 +102,8 @@ private slots:
         ExactTextBox box;
         box.setReadOnly(true);
         setBoxText(box, text, [] {});
-        // Only a text that opens with a line of 10,000 characters goes without optional shaping.
         box.setFont(QFont("DejaVu Serif", 15));
         QCOMPARE(box.document()->defaultFont().pointSize(), 15);
-        QCOMPARE(bool(box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping),
-                 text.size() >= 10000 && !text.first(10000).contains(u'\n'));
         QCOMPARE(box.textCursor().position(), 0);
         QVERIFY(shownAsIs ? box.toPlainText() == text : !box.toPlainText().contains(u"\n\n"_s));
         QCOMPARE(box.wordWrapMode() == QTextOption::WrapAnywhere,
@@ -136,10 +133,6 @@ private slots:
         QCOMPARE(selected(0, last), text);
         box.copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), text);
-        // Any cut of the selection splits the text in two at the same place.
-        for (const int at : {1, 2003, 4001, 150000, last - 1})
-            QVERIFY2(selected(0, std::min(at, last)) + selected(std::min(at, last), last) == text,
-                     qPrintable(u"cut at %1"_s.arg(at)));
     }
 
     // A character outside the basic plane is one character wherever one is meant.
@@ -181,20 +174,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fast");
-        const auto line = [](const QString& word) { return (word + ' ').repeated(10000 / word.size()); };
-        QTest::newRow("Latin") << line("word") << true;
-        QTest::newRow("Greek, Cyrillic, Chinese, no-break space")
-            << line(u"λόγος слово 漢字 x"_s) << true;
-        QTest::newRow("Arabic") << line(u"مرحبا كتاب"_s) << false;
+        const auto line
+            = [](const QString& word) { return (word + ' ').repeated(10000 / word.size()); };
+        const QStringList fast{"word", u"λόγος слово 漢字\u00A0x"_s};
+        const QStringList shaped{
+            u"مرحبا كتاب"_s, u"שָׁלוֹם"_s, u"ภาษาไทย"_s,         u"ພາສາລາວ"_s, u"नमस्ते"_s,
+            u"cafe\u0301"_s, u"🇫🇷"_s,   u"👩\u200D👩\u200D👧"_s, u"👍🏽"_s};
+        for (const QString& word : fast + shaped)
+            QTest::newRow(qPrintable(word)) << line(word) << fast.contains(word);
         QTest::newRow("Arabic far on") << line("word").repeated(30) + u"كتاب"_s << false;
-        QTest::newRow("Hebrew points") << line(u"שָׁלוֹם"_s) << false;
-        QTest::newRow("Thai") << line(u"ภาษาไทย"_s) << false;
-        QTest::newRow("Lao") << line(u"ພາສາລາວ"_s) << false;
-        QTest::newRow("accent apart") << line(u"cafe\u0301"_s) << false;
-        QTest::newRow("flag") << line(u"🇫🇷"_s) << false;
-        QTest::newRow("family") << line(u"👩\u200D👩\u200D👧"_s) << false;
-        QTest::newRow("emoji with a tone") << line(u"👍🏽"_s) << false;
-        QTest::newRow("Devanagari") << line(u"नमस्ते"_s) << false;
         QTest::newRow("Latin, short first line") << "a\n" + line("word") << false;
     }
     void fastLayoutOnlyWithoutShaping()
@@ -204,7 +192,8 @@ private slots:
         ExactTextBox box;
         box.setReadOnly(true);
         setBoxText(box, text, [] {});
-        QCOMPARE(bool(box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping), fast);
+        QCOMPARE(bool(box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping),
+                 fast);
     }
 
     void wrappingAnywhereEndsWithTheLongRun_data() { addRows(kRunsGone); }

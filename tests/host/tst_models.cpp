@@ -1,0 +1,207 @@
+// The fast paths held against plain models over random operations: the list
+// and its case-insensitive index against a list walked entry by entry, and a
+// box filled piece by piece against the text given.
+#include "support/TestCommon.h"
+
+#include <rapidcheck.h>
+
+#include <ostream>
+
+// How a counterexample's texts are printed: the first 100 characters' codes.
+void showValue(const QString& text, std::ostream& out)
+{
+    for (const QChar c : QStringView(text).first(std::min<qsizetype>(text.size(), 100)))
+        out << std::hex << int(c.unicode()) << ' ';
+    out << std::dec << '(' << text.size() << " characters)";
+}
+
+namespace {
+
+// Letters whose case variants collide, some changing length when upper-cased
+// (ß is SS, ŉ is ʼN, ﬀ is FF), a dotless i, an accent apart, a surrogate pair.
+const QStringList kLetters{"a", "A", "s",    "S", u"ß"_s, u"ŉ"_s, "N", u"ʼ"_s,      u"ﬀ"_s, "f",
+                           "F", "i", u"ı"_s, "I", u"é"_s, u"É"_s, "e", u"\u0301"_s, u"😀"_s, " "};
+
+rc::Gen<QString> shortEntry()
+{
+    return rc::gen::map(rc::gen::container<std::vector<int>>(5, rc::gen::inRange(-3, 20)),
+                        [](const std::vector<int>& letters) {
+                            QString text; // a negative letter is none
+                            for (int letter : letters)
+                                text += kLetters.value(letter);
+                            return text;
+                        });
+}
+
+// A few words in their case variants, so that most batches hold some twice, and
+// now and then one over 64K characters that differs from another only in case.
+rc::Gen<QString> entry()
+{
+    const auto variant
+        = rc::gen::element<QString>("cat", "Cat", "CAT", u"straße"_s, "STRASSE", u"Straße"_s);
+    const auto longEntry = rc::gen::map(rc::gen::inRange(0, 4), [](int k) {
+        return QString(70000, k % 2 ? u'a' : u'A') + kLetters.at(k);
+    });
+    return rc::gen::weightedOneOf<QString>({{10, variant}, {10, shortEntry()}, {1, longEntry}});
+}
+
+// A copy of its own, as an entry read from a file is: a list that views an
+// entry it has deleted reads freed memory, which the sanitizers see.
+QString unshared(const QString& text)
+{
+    return QString(text.constData(), text.size());
+}
+
+enum Op { Append, AppendAll, Fill, RemoveFirst, RemoveLast, RemoveAny, Clear, Select };
+
+// Line breaks of every kind, blanks, a surrogate pair, letters that need
+// shaping, runs without blanks longer than 4,000 and lines over 100,000.
+rc::Gen<QString> segment()
+{
+    const auto small = rc::gen::element<QString>(" ", "\n", "\r", "\r\n", u"\u2029"_s, u"\u2028"_s,
+                                                 u"\uFDD0"_s, u"\uFDD1"_s, "\t", u"\u00A0"_s,
+                                                 "word", u"é"_s, u"😀"_s, u"مرحبا"_s, "x");
+    const auto run
+        = rc::gen::map(rc::gen::inRange(3990, 4300), [](int n) { return QString(n, 'r'); });
+    const auto longLine = rc::gen::map(rc::gen::inRange(0, 2), [](int blanks) {
+        return blanks ? QString("long ").repeated(20001) : QString(100010, 'L');
+    });
+    return rc::gen::weightedOneOf<QString>({{60, small}, {3, run}, {1, longLine}});
+}
+
+// Where each position of the box stands in the text: the box shows a line
+// break of its own for a line break of any kind (CR LF being one), for a blank
+// or a frame mark it stands in place of, or for nothing; any other character
+// is as given.
+std::vector<qsizetype> textPositions(const QString& shown, const QString& text)
+{
+    std::vector<qsizetype> at;
+    qsizetype t = 0;
+    const auto is = [&](qsizetype k, char16_t c) { return k < text.size() && text.at(k) == c; };
+    for (const QChar c : shown) {
+        at.push_back(t);
+        if (c != QChar::ParagraphSeparator) {
+            RC_ASSERT(is(t++, c.unicode()));
+        } else if (is(t, u'\r') && is(t + 1, u'\n')) {
+            t += 2;
+        } else {
+            const auto stands = {u'\n', u'\r', u'\u2029', u'\uFDD0', u'\uFDD1', u' '};
+            t += std::any_of(stands.begin(), stands.end(), [&](char16_t c) { return is(t, c); });
+        }
+    }
+    at.push_back(t);
+    RC_ASSERT(t == text.size());
+    return at;
+}
+
+} // namespace
+
+class TestModels : public QObject {
+    Q_OBJECT
+private slots:
+    void listAgreesWithAPlainWalk()
+    {
+        QVERIFY(rc::check("the list and its index agree with a plain walk", [] {
+            ListBox list;
+            QStringList model;
+            int selected = -1;
+            for (int step = *rc::gen::inRange(1, 40); step > 0; --step) {
+                // A list filled to its end makes every later step slow: now and then.
+                const auto op = *rc::gen::weightedElement<Op>({{8, Append},
+                                                               {4, AppendAll},
+                                                               {1, Fill},
+                                                               {4, RemoveFirst},
+                                                               {4, RemoveLast},
+                                                               {4, RemoveAny},
+                                                               {2, Clear},
+                                                               {4, Select}});
+                const int room = 32767 - int(model.size());
+                if (op == Append) {
+                    const QString text = *entry();
+                    RC_ASSERT(list.append(unshared(text)) == (room > 0));
+                    model += room > 0 ? QStringList{text} : QStringList();
+                } else if (op == AppendAll || op == Fill) { // a start-up or a load
+                    const auto batch = *rc::gen::container<std::vector<QString>>(entry());
+                    QStringList entries(batch.begin(), batch.end()), copies;
+                    if (op == Fill)
+                        entries += QStringList(32767, *shortEntry());
+                    for (const QString& text : entries)
+                        copies.append(unshared(text));
+                    const int taken = std::min<int>(room, int(entries.size()));
+                    RC_ASSERT(list.appendAll(copies) == taken);
+                    model += entries.mid(0, taken);
+                } else if (op == Clear) {
+                    list.clearAll();
+                    model.clear();
+                    selected = -1;
+                } else if (op == Select) {
+                    selected = *rc::gen::inRange(-1, int(model.size()) + 1);
+                    list.setSelectedPos(selected);
+                    selected = selected < model.size() ? selected : -1;
+                } else {
+                    const int at = op == RemoveFirst ? 0
+                        : op == RemoveLast           ? int(model.size()) - 1
+                                                     : *rc::gen::inRange(-1, int(model.size()) + 1);
+                    list.removeAt(at);
+                    if (at >= 0 && at < model.size()) {
+                        model.removeAt(at);
+                        if (selected == at) // as the program does after a delete
+                            list.setSelectedPos(-1);
+                        selected = selected == at ? -1 : selected - (selected > at);
+                    }
+                }
+                RC_ASSERT(list.entries() == model);
+                RC_ASSERT(list.count() == model.size());
+                RC_ASSERT(list.selectedPos() == selected);
+                // The plain rule: the first entry equal to the text once both are upper-cased.
+                QStringList uppers, probes{*entry(), *entry(), u"STRASSE"_s, u"ʼN"_s, "FF"};
+                for (const QString& text : model)
+                    uppers.append(text.toUpper());
+                probes += model.size() < 100 ? model : QStringList();
+                for (const QString& probe : probes)
+                    RC_ASSERT(list.findIgnoringCase(probe) == uppers.indexOf(probe.toUpper()));
+            }
+        }));
+    }
+
+    void boxSlicesAreTheTextGiven()
+    {
+        QVERIFY(rc::check("every slice of the box is that slice of the text", [] {
+            QString text;
+            for (const QString& piece : *rc::gen::container<std::vector<QString>>(segment()))
+                text += piece;
+            auto cuts = *rc::gen::container<std::vector<qsizetype>>(
+                rc::gen::inRange<qsizetype>(0, text.size() + 1));
+            cuts.push_back(text.size());
+            std::sort(cuts.begin(), cuts.end());
+            QPlainTextEdit box;
+            box.setReadOnly(true);
+            {
+                BoxTextWriter writer(box, [] {});
+                for (qsizetype from = 0; const qsizetype cut : cuts) {
+                    writer.append(QStringView(text).sliced(from, cut - from));
+                    from = cut;
+                }
+            }
+            RC_ASSERT(boxText(box) == text);
+
+            const QString shown = box.document()->toRawText();
+            const std::vector<qsizetype> at = textPositions(shown, text);
+            for (int k = 0; k < 5; ++k) {
+                auto ends = *rc::gen::pair(rc::gen::inRange<qsizetype>(0, shown.size() + 1),
+                                           rc::gen::inRange<qsizetype>(0, shown.size() + 1));
+                for (qsizetype* end : {&ends.first, &ends.second}) // whole surrogate pairs
+                    *end -= *end < shown.size() && shown.at(*end).isLowSurrogate();
+                const auto [from, to] = std::minmax(ends.first, ends.second);
+                QTextCursor cursor(box.document());
+                cursor.setPosition(int(from));
+                cursor.setPosition(int(to), QTextCursor::KeepAnchor);
+                box.setTextCursor(cursor);
+                RC_ASSERT(selectedBoxText(box) == text.sliced(at[from], at[to] - at[from]));
+            }
+        }));
+    }
+};
+
+QTEST_MAIN(TestModels)
+#include "tst_models.moc"
