@@ -55,10 +55,7 @@ const struct { const char* tag; void (*command)(MainWindow& m, PoetryWindow& p);
     {"word counts", [](MainWindow& m, PoetryWindow&) { m.Command1->click(); }},
     // The poem draws from the words and their cache: they change only after it.
     {"reset", [](MainWindow& m, PoetryWindow&) { m.cmdreset->click(); }},
-    {"delete", [](MainWindow& m, PoetryWindow&) {
-        m.lstw->setSelectedPos(1);
-        QTest::keyClick(m.lstw, Qt::Key_Delete);
-    }},
+    {"delete", [](MainWindow& m, PoetryWindow&) { m.lstw->setSelectedPos(1); QTest::keyClick(m.lstw, Qt::Key_Delete); }},
     {"first-letter count", [](MainWindow& m, PoetryWindow&) { m.mnufind->trigger(); }},
     // As the title-bar button would: the window goes once its poem has stopped.
     {"close poetry", [](MainWindow&, PoetryWindow& p) { p.close(); }},
