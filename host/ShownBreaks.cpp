@@ -170,14 +170,9 @@ bool needsShaping(char16_t c)
     default:
         break;
     }
-    switch (QChar::direction(c)) {
-    case QChar::DirR:
-    case QChar::DirAL:
-    case QChar::DirAN:
+    // Right to left, in any script: an Arabic question mark is common to many.
+    if (QChar::direction(c) == QChar::DirR || QChar::direction(c) == QChar::DirAL)
         return true;
-    default:
-        break;
-    }
     switch (QChar::script(c)) {
     case QChar::Script_Common:
     case QChar::Script_Latin:

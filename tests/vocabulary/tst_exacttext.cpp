@@ -176,10 +176,10 @@ private slots:
         QTest::addColumn<bool>("fast");
         const auto line
             = [](const QString& word) { return (word + ' ').repeated(10000 / word.size()); };
-        const QStringList fast{"word", u"λόγος слово 漢字\u00A0x"_s};
+        const QStringList fast{"word", u"λόγος слово 漢字\u00A0x բառ სიტყვა ことば カタカナ"_s};
         const QStringList shaped{
-            u"مرحبا كتاب"_s, u"שָׁלוֹם"_s, u"ภาษาไทย"_s,         u"ພາສາລາວ"_s, u"नमस्ते"_s,
-            u"cafe\u0301"_s, u"🇫🇷"_s,   u"👩\u200D👩\u200D👧"_s, u"👍🏽"_s};
+            u"مرحبا كتاب"_s, u"שָׁלוֹם"_s, u"ภาษาไทย"_s,         u"ພາສາລາວ"_s, u"नमस्ते"_s, u"word؟"_s,
+            u"cafe\u0300"_s, u"🇫🇷"_s,   u"👩\u200D👩\u200D👧"_s, u"👍🏽"_s};
         for (const QString& word : fast + shaped)
             QTest::newRow(qPrintable(word)) << line(word) << fast.contains(word);
         QTest::newRow("Arabic far on") << line("word").repeated(30) + u"كتاب"_s << false;
