@@ -118,8 +118,7 @@ void BoxTextWriter::watchShaping(QStringView piece)
 {
     if (m_mayLayoutFast && needsShaping(piece)) {
         m_mayLayoutFast = false;
-        if (hasFastLayout(*m_box))
-            setFastLayout(*m_box, false);
+        setFastLayout(*m_box, false);
     }
 }
 
