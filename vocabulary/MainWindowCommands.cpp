@@ -38,10 +38,9 @@ bool MainWindow::lstproper_KeyDown(int keyCode, int /*shiftState*/)
 bool MainWindow::deleteSelected(ListBox& list, QLabel& countLabel)
 {
     const int position = list.selectedPos();
-    // With nothing selected there is nothing to delete and nothing to ask.
-    if (position < 0)
-        return true;
-    if (m_forms.refuseWhileWorking())
+    // With nothing selected there is nothing to delete and nothing to ask;
+    // while a poem is written, the words stay as they are.
+    if (position < 0 || m_forms.refuseWhileWorking())
         return true;
     if (m_host.msgBox(QStringLiteral("Are you sure you want to delete this word?"), Buttons::YesNo,
                       QStringLiteral("Delete?"))

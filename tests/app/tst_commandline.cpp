@@ -29,6 +29,8 @@ const struct { const char* tag; QString environment, arguments, left; } kLeft[] 
     {"X session", "XDG_SESSION_TYPE=x11", "- -icon i", "-"},
     {"not X", "QT_QPA_PLATFORM=offscreen XDG_SESSION_TYPE=x11", "- -icon i -title t -display :1 -nograb", "- -icon i -title t -display :1 -nograb"},
     {"Wayland first", "XDG_SESSION_TYPE=wayland", "- -geometry g -qwindowgeometry g -display :1", "- -geometry g -display :1"},
+    // Qt loads a plugin by its name in any case, and reads -icon only when it is spelled "xcb".
+    {"X named in capitals", "QT_QPA_PLATFORM=XCB:dpi=96;wayland", "- -icon i -display :1", "- -icon i"},
     {"GNOME stays on X", "XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=ubuntu:GNOME", "- -icon i", "-"},
     {"GNOME session", "XDG_SESSION_TYPE=wayland XDG_SESSION_DESKTOP=gnome", "- -icon i", "-"},
     {"platform chosen first", "", "- --platform offscreen -icon i -display", "- -icon i -display"},

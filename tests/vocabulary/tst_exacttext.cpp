@@ -34,7 +34,7 @@ const struct { const char* tag; QString held; int at; QString pasted, after; } k
     {"word", "", 0, "tea", "t"},
     {"over the selected letter", "x", -1, "tea", "t"},
     {"after the letter", "x", 1, "tea", "x"},
-    {"before the letter", "x", 0, "tea", "x"},
+    {"before the letter", "x", 0, "tea", "x"}, {"a letter before the letter", "x", 0, "t", "x"},
     {"emojis", "", 0, u"😀😃"_s, u"😀"_s},
     {"accented letters", "", 0, u"e\u0301te"_s, u"e\u0301"_s},
     // What replaces the selected character may start with it.
@@ -183,7 +183,7 @@ private slots:
         for (const QString& word : fast + shaped)
             QTest::newRow(qPrintable(word)) << line(word) << fast.contains(word);
         QTest::newRow("Arabic far on") << line("word").repeated(30) + u"كتاب"_s << false;
-        QTest::newRow("Latin, short first line") << "a\n" + line("word") << false;
+        QTest::newRow("Latin after a line break") << "\n" + line("word") << false;
     }
     void fastLayoutOnlyWithoutShaping()
     {
