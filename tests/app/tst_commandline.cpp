@@ -31,6 +31,7 @@ const struct { const char* tag; QString environment, arguments, left; } kLeft[] 
     {"Wayland first", "XDG_SESSION_TYPE=wayland", "- -geometry g -qwindowgeometry g -display :1", "- -geometry g -display :1"},
     // Qt loads a plugin by its name in any case, and reads -icon only when it is spelled "xcb".
     {"X named in capitals", "QT_QPA_PLATFORM=XCB:dpi=96;wayland", "- -icon i -display :1", "- -icon i"},
+    {"X first of two", "QT_QPA_PLATFORM=xcb;wayland", "- -display :1", "-"},
     {"GNOME stays on X", "XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=ubuntu:GNOME", "- -icon i", "-"},
     {"GNOME session", "XDG_SESSION_TYPE=wayland XDG_SESSION_DESKTOP=gnome", "- -icon i", "-"},
     {"platform chosen first", "", "- --platform offscreen -icon i -display", "- -icon i -display"},
