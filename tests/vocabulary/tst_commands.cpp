@@ -19,6 +19,7 @@ const struct {
     QString words, names, asked;
 } kRemovals[] = {
     {"word, yes", "lstw", 2, Del, true, Yes, "abde|4", "abcde|5", kDel},
+    {"first word, yes", "lstw", 0, Del, true, Yes, "bcde|4", "abcde|5", kDel},
     {"name, yes", "lstproper", 2, Del, true, Yes, "abcde|5", "abde|4", kDel},
     {"word, no", "lstw", 2, Del, true, No, "abcde|5", "abcde|5", kDel},
     {"name, nothing selected", "lstproper", -1, Del, true, Yes, "abcde|5", "abcde|5", "|"},
