@@ -25,7 +25,7 @@ const struct { const char* tag; QString arguments; int status; QString out, err;
 // for the program's name): X takes a few options of its own, and three under old
 // names; QT_QPA_PLATFORM, or else the session, chooses the platform.
 const struct { const char* tag; QString environment, arguments, left; } kLeft[] = {
-    {"X", "", "- -icon i -title t -geometry g -display :1 -name n -visual 3 -nograb -dograb", "-"},
+    {"X", "", "- -icon i -title t -geometry g -display :1 -name n -visual 3 -nograb -dograb -name", "- -name"},
     {"X session", "XDG_SESSION_TYPE=x11", "- -icon i", "-"},
     {"not X", "QT_QPA_PLATFORM=offscreen XDG_SESSION_TYPE=x11", "- -icon i -title t -display :1 -nograb", "- -icon i -title t -display :1 -nograb"},
     {"Wayland first", "XDG_SESSION_TYPE=wayland", "- -geometry g -qwindowgeometry g -display :1", "- -geometry g -display :1"},
