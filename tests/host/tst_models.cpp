@@ -101,7 +101,7 @@ class TestModels : public QObject {
 private slots:
     void listAgreesWithAPlainWalk()
     {
-        QVERIFY(rc::check("the list and its index agree with a plain walk", [] {
+        const bool held = rc::check("the list and its index agree with a plain walk", [] {
             ListBox list;
             QStringList model;
             int selected = -1;
@@ -147,7 +147,6 @@ private slots:
                     }
                 }
                 RC_ASSERT(list.entries() == model);
-                RC_ASSERT(list.count() == model.size());
                 RC_ASSERT(list.selectedPos() == selected);
                 // The plain rule: the first entry equal to the text once both are upper-cased.
                 QStringList uppers, probes{*entry(), *entry(), u"STRASSE"_s, u"ʼN"_s, "FF"};
@@ -157,12 +156,13 @@ private slots:
                 for (const QString& probe : probes)
                     RC_ASSERT(list.findIgnoringCase(probe) == uppers.indexOf(probe.toUpper()));
             }
-        }));
+        });
+        QVERIFY2(held, "the smallest failing case is printed above");
     }
 
     void boxSlicesAreTheTextGiven()
     {
-        QVERIFY(rc::check("every slice of the box is that slice of the text", [] {
+        const bool held = rc::check("every slice of the box is that slice of the text", [] {
             QString text;
             for (const QString& piece : *rc::gen::container<std::vector<QString>>(segment()))
                 text += piece;
@@ -171,7 +171,6 @@ private slots:
             cuts.push_back(text.size());
             std::sort(cuts.begin(), cuts.end());
             QPlainTextEdit box;
-            box.setReadOnly(true);
             {
                 BoxTextWriter writer(box, [] {});
                 for (qsizetype from = 0; const qsizetype cut : cuts) {
@@ -195,7 +194,8 @@ private slots:
                 box.setTextCursor(cursor);
                 RC_ASSERT(selectedBoxText(box) == text.sliced(at[from], at[to] - at[from]));
             }
-        }));
+        });
+        QVERIFY2(held, "the smallest failing case is printed above");
     }
 };
 
