@@ -171,7 +171,8 @@ bool needsShaping(char16_t c)
         break;
     }
     // Right to left, in any script: an Arabic question mark is common to many.
-    if (QChar::direction(c) == QChar::DirR || QChar::direction(c) == QChar::DirAL)
+    const QChar::Direction direction = QChar::direction(c);
+    if (direction == QChar::DirR || direction == QChar::DirAL)
         return true;
     switch (QChar::script(c)) {
     case QChar::Script_Common:
