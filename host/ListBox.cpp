@@ -154,6 +154,7 @@ bool ListBox::append(const QString& entry)
             },
             Qt::QueuedConnection);
     }
+    emit entriesChanged();
     return true;
 }
 
@@ -171,6 +172,7 @@ int ListBox::appendAll(const QStringList& entries)
     // Indexed now, with the batch: the first word learned after a start-up or
     // a load should cost what any other does.
     updateIndex();
+    emit entriesChanged();
     return taken;
 }
 
@@ -194,6 +196,7 @@ void ListBox::removeAt(int position)
     m_entries.removeAt(position);
     --m_model->shown;
     m_model->endRemoveRows();
+    emit entriesChanged();
 }
 
 void ListBox::clearAll()
@@ -204,6 +207,7 @@ void ListBox::clearAll()
     m_model->endResetModel();
     m_firstByUpper.clear();
     m_indexed = 0;
+    emit entriesChanged();
 }
 
 QString ListBox::entryAt(int position) const

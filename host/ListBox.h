@@ -63,6 +63,10 @@ public:
         friend size_t qHash(UpperKey key, size_t seed) noexcept;
     };
 
+signals:
+    // An entry was added or removed.
+    void entriesChanged();
+
 private:
     class Model;
 

@@ -15,6 +15,7 @@
 #include "queries/WordCountWindow.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/SentenceGenerator.h"
+#include "vocabulary/RecoverySnapshot.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -108,6 +109,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::Form_Load()
 {
     readStartupFiles();
+    m_recovery = new RecoverySnapshot(m_host, *lstw, *lstproper, m_host.programFolder(), this);
+    if (m_recovery->offerBack()) {
+        // Taken back from the recovery file: unsaved, as they were.
+        changed = m_recovery->wordsUnsaved();
+        namesChanged = m_recovery->namesUnsaved();
+    }
 
     OptionsWindow& options = m_forms.frmoptions();
     options.optnorm->setChecked(true);

@@ -18,6 +18,7 @@ namespace quibbler {
 class Forms;
 class Host;
 class ListBox;
+class RecoverySnapshot;
 class StoreLearner;
 class WrapButton;
 
@@ -168,6 +169,9 @@ public:
     // Sets a count label from its list.
     void showCounts();
 
+    // Keeps the lists on disk between saves; made by the start-up.
+    RecoverySnapshot* recovery() const { return m_recovery; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -188,6 +192,7 @@ private:
 
     Forms& m_forms;
     Host& m_host;
+    RecoverySnapshot* m_recovery = nullptr;
     // The program is ending: the close that comes with it asks nothing again.
     bool m_ending = false;
 };

@@ -5,6 +5,7 @@
 #include "host/ListBox.h"
 #include "host/UiFont.h"
 #include "vocabulary/MainWindow.h"
+#include "vocabulary/RecoverySnapshot.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -99,6 +100,8 @@ bool MainWindow::Form_Unload()
 void MainWindow::endProgram()
 {
     m_ending = true;
+    if (m_recovery)
+        m_recovery->discard();
     m_host.endProgram();
 }
 

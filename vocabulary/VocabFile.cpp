@@ -75,22 +75,6 @@ bool endsField(QChar c)
     return c == u',' || c == u'\r' || c == u'\n';
 }
 
-// Writes the whole image; an empty string when all of it went out, else the
-// device's reason. A short write is followed by one for the rest: a file that
-// hits its limit takes part of a block without an error, and the next write
-// then fails with the reason worth showing (such as "No space left on device").
-QString writeImage(QIODevice& device, const QByteArray& image)
-{
-    constexpr qsizetype chunk = qsizetype(1) << 16;
-    for (qsizetype done = 0; done < image.size();) {
-        const qint64 written
-            = device.write(image.constData() + done, std::min(chunk, image.size() - done));
-        if (written <= 0)
-            return device.errorString();
-        done += written;
-    }
-    return {};
-}
 
 // Why the path cannot be used as a words file; empty when it is a regular file
 // (also through a symbolic link) or does not exist. Opening a pipe would block
@@ -114,6 +98,22 @@ FileResult failure(const QString& what, const QString& path, const QString& reas
 }
 
 } // namespace
+
+// A short write is followed by one for the rest: a file that hits its limit
+// takes part of a block without an error, and the next write then fails with
+// the reason worth showing (such as "No space left on device").
+QString writeImage(QIODevice& device, const QByteArray& image)
+{
+    constexpr qsizetype chunk = qsizetype(1) << 16;
+    for (qsizetype done = 0; done < image.size();) {
+        const qint64 written
+            = device.write(image.constData() + done, std::min(chunk, image.size() - done));
+        if (written <= 0)
+            return device.errorString();
+        done += written;
+    }
+    return {};
+}
 
 QString decodeText(const QByteArray& bytes)
 {

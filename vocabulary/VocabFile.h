@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 // The one file format of the words file, the proper-noun file and every saved
 // or loaded file: each entry between double quotes on a line of its own, lines
 // ended by CR LF. A double quote inside an entry is written doubled.
@@ -24,6 +26,10 @@ QStringList readFields(QStringView text);
 
 // The file image of a list: "entry" CR LF per entry, quotes doubled, UTF-8.
 QByteArray encodeEntries(const QStringList& entries);
+
+// Writes the whole image; an empty string when all of it went out, else the
+// device's reason.
+QString writeImage(QIODevice& device, const QByteArray& image);
 
 // The outcome of a file operation; error is a sentence for the user when !ok.
 struct FileResult {

@@ -4,6 +4,7 @@
 #include "host/ListBox.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/MainWindow.h"
+#include "vocabulary/RecoverySnapshot.h"
 #include "vocabulary/StoreLearner.h"
 #include "vocabulary/VocabFile.h"
 #include "vocabulary/WorkingScope.h"
@@ -69,6 +70,8 @@ SaveOutcome MainWindow::cmdsave_Click()
     }
     // Only words that are on disk count as saved.
     changed = false;
+    if (m_recovery)
+        m_recovery->wordsSaved();
 
     const vocabfile::FileResult names
         = vocabfile::saveEntries(properNounsFilePath(), lstproper->entries());
@@ -77,6 +80,8 @@ SaveOutcome MainWindow::cmdsave_Click()
         return SaveOutcome::Failed;
     }
     namesChanged = false;
+    if (m_recovery)
+        m_recovery->namesSaved();
     return SaveOutcome::Saved;
 }
 

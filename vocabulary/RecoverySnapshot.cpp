@@ -1,0 +1,186 @@
+#include "vocabulary/RecoverySnapshot.h"
+
+#include "host/Host.h"
+#include "host/ListBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <utility>
+
+namespace quibbler {
+
+namespace {
+
+// Soon enough that a change is on disk within two seconds, late enough that
+// a burst of typing is one write.
+constexpr int kDelayMs = 1000;
+
+QString counted(qsizetype count, const QString& one, const QString& many)
+{
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
+} // namespace
+
+const QString RecoverySnapshot::kFileName = QStringLiteral("qblrecovery.tmp");
+
+RecoverySnapshot::RecoverySnapshot(Host& host, ListBox& words, ListBox& names, QString folder,
+                                   QObject* parent)
+    : QObject(parent),
+      m_host(host),
+      m_words(words),
+      m_names(names),
+      m_path(QDir(folder).filePath(kFileName)),
+      m_saved(current())
+{
+    setObjectName(QStringLiteral("recovery"));
+    m_timer.setObjectName(QStringLiteral("recoveryTimer"));
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &RecoverySnapshot::startWrite);
+    connect(&m_words, &ListBox::entriesChanged, this, &RecoverySnapshot::listChanged);
+    connect(&m_names, &ListBox::entriesChanged, this, &RecoverySnapshot::listChanged);
+}
+
+RecoverySnapshot::~RecoverySnapshot()
+{
+    finishWrite();
+}
+
+recovery::StoreLists RecoverySnapshot::current() const
+{
+    return {m_words.entries(), m_names.entries()};
+}
+
+bool RecoverySnapshot::offerBack()
+{
+    if (!QFileInfo::exists(m_path))
+        return false;
+    QFile file(m_path);
+    std::optional<recovery::StoreLists> found;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            found = recovery::read(bytes);
+    }
+    file.close();
+    if (!found) {
+        setAside();
+        return false;
+    }
+    if (recovery::sameLists(*found, current())) {
+        QFile::remove(m_path); // nothing in it that the start-up files lack
+        return false;
+    }
+    const QString question = QStringLiteral(
+        "Quibbler did not end normally last time. It kept a copy of its lists with "
+        "what was not saved: %1 and %2.\n\nDo you want them back?")
+        .arg(counted(found->words.size(), QStringLiteral("word"), QStringLiteral("words")),
+             counted(found->names.size(), QStringLiteral("proper noun"),
+                     QStringLiteral("proper nouns")));
+    if (m_host.msgBox(question, Buttons::YesNo) != Answer::Yes) {
+        QFile::remove(m_path);
+        return false;
+    }
+    m_words.clearAll();
+    m_words.appendAll(found->words);
+    m_names.clearAll();
+    m_names.appendAll(found->names);
+    // The file stays until it is written anew: it holds these very lists.
+    return true;
+}
+
+void RecoverySnapshot::setAside()
+{
+    QString aside = m_path + QStringLiteral(".unreadable");
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = m_path + QStringLiteral(".unreadable-%1").arg(n);
+    const QString where = QDir::toNativeSeparators(m_path);
+    if (QFile::rename(m_path, aside)) {
+        m_host.msgBox(QStringLiteral("The recovery copy %1 could not be read. It was set aside as %2.")
+                          .arg(where, QDir::toNativeSeparators(aside)));
+    } else {
+        m_host.msgBox(
+            QStringLiteral("The recovery copy %1 could not be read, nor set aside.").arg(where));
+    }
+}
+
+void RecoverySnapshot::wordsSaved()
+{
+    m_saved.words = m_words.entries();
+    listChanged();
+}
+
+void RecoverySnapshot::namesSaved()
+{
+    m_saved.names = m_names.entries();
+    listChanged();
+}
+
+bool RecoverySnapshot::wordsUnsaved() const
+{
+    return !recovery::sameEntries(m_words.entries(), m_saved.words);
+}
+
+bool RecoverySnapshot::namesUnsaved() const
+{
+    return !recovery::sameEntries(m_names.entries(), m_saved.names);
+}
+
+void RecoverySnapshot::listChanged()
+{
+    if (!m_active)
+        return;
+    m_pending = true;
+    // Not restarted by later changes: a long job that changes the lists all
+    // the time is written every second or so, not only at its end.
+    if (!m_writer && !m_timer.isActive())
+        m_timer.start();
+}
+
+void RecoverySnapshot::startWrite()
+{
+    if (!m_active || m_writer)
+        return;
+    m_pending = false;
+    auto outcome = std::make_shared<recovery::Update>();
+    m_outcome = outcome;
+    // The lists are handed over as copies that share their entries: taking
+    // them costs nothing, and the store changes on while they are written.
+    m_writer = QThread::create([outcome, path = m_path, before = m_file, saved = m_saved,
+                                now = current()] {
+        *outcome = recovery::update(path, before, saved, now);
+    });
+    connect(m_writer, &QThread::finished, this, &RecoverySnapshot::finishWrite);
+    m_writer->start();
+}
+
+void RecoverySnapshot::finishWrite()
+{
+    if (!m_writer)
+        return;
+    m_writer->wait();
+    delete m_writer;
+    m_writer = nullptr;
+    m_file = m_outcome->state;
+    const QString error = std::exchange(m_outcome->error, {});
+    if (m_pending && m_active)
+        m_timer.start();
+    emit written();
+    // Said once: the program goes on, the words stay in memory.
+    if (!error.isEmpty() && !std::exchange(m_told, true))
+        m_host.msgBox(error + QStringLiteral("\n\nSave your words to keep them."));
+}
+
+void RecoverySnapshot::discard()
+{
+    m_active = false;
+    m_timer.stop();
+    finishWrite();
+    QFile::remove(m_path);
+}
+
+} // namespace quibbler
