@@ -9,6 +9,7 @@
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScreen.h"
 
+#include <QApplication>
 #include <QLineEdit>
 
 namespace quibbler {
@@ -33,6 +34,21 @@ void Forms::start()
     main.show();
     main.activateWindow();
     main.txtw->setFocus();
+}
+
+void Forms::comeForward()
+{
+    if (refuseWhileWorking())
+        return;
+    MainWindow& main = frmcbox();
+    main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+    main.show();
+    main.raise();
+    main.activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 bool Forms::keepWorking()

@@ -55,6 +55,10 @@ public:
 
     Host& host() { return m_host; }
 
+    // Brings the program to the front: the main window, or the working screen
+    // while a long operation runs, and any question standing over them.
+    void comeForward();
+
     // Lets the user in between the items of a long operation; false when the
     // user asked on the working screen to stop.
     bool keepWorking();
