@@ -2,6 +2,7 @@
 // and its case-insensitive index against a list walked entry by entry, and a
 // box filled piece by piece against the text given.
 #include "support/TestCommon.h"
+#include "vocabulary/RecoveryFile.h"
 
 #include <rapidcheck.h>
 
@@ -193,6 +194,48 @@ private slots:
                 cursor.setPosition(int(to), QTextCursor::KeepAnchor);
                 box.setTextCursor(cursor);
                 RC_ASSERT(selectedBoxText(box) == text.sliced(at[from], at[to] - at[from]));
+            }
+        });
+        QVERIFY2(held, "the smallest failing case is printed above");
+    }
+
+    // Written whole, then change by change, the recovery file reads back as the
+    // lists; a write cut short anywhere reads as the lists before it.
+    void recoveryFileReadsBackAsTheLists()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"recovery"_s);
+        const bool held = rc::check("the recovery file reads back as the lists", [&] {
+            QFile::remove(path);
+            recovery::StoreLists lists; // saved: none
+            recovery::FileState state;
+            const auto awkward = rc::gen::element<QString>("", "\"", "a,b", "\r\n", "end", "words,1");
+            const auto anyEntry = rc::gen::weightedOneOf<QString>({{3, entry()}, {1, awkward}});
+            for (int step = *rc::gen::inRange(1, 30); step > 0; --step) {
+                QStringList& list = *rc::gen::arbitrary<bool>() ? lists.words : lists.names;
+                const int op = *rc::gen::inRange(0, 12);
+                if (op < 3) {
+                    const auto batch = *rc::gen::container<std::vector<QString>>(anyEntry);
+                    list.append(QStringList(batch.begin(), batch.end()));
+                } else if (op < 5 && !list.isEmpty()) {
+                    list.removeAt(*rc::gen::inRange<qsizetype>(0, list.size()));
+                } else if (op == 5) {
+                    list.clear();
+                } else if (op > 7) {
+                    const QByteArray old = readFile(path);
+                    const auto previous = state.written;
+                    state = recovery::update(path, state, {}, lists).state;
+                    const QByteArray bytes = readFile(path);
+                    const bool none = lists.words.isEmpty() && lists.names.isEmpty();
+                    RC_ASSERT(none == (bytes == "<missing>"));
+                    const auto back = recovery::read(bytes).value_or(recovery::StoreLists{{"?"}, {}});
+                    RC_ASSERT(none || (back.words == lists.words && back.names == lists.names));
+                    if (!previous || !bytes.startsWith(old) || bytes == old)
+                        continue;
+                    const auto cut = recovery::read(
+                        bytes.first(*rc::gen::inRange(old.size(), bytes.size())));
+                    RC_ASSERT(cut && cut->words == previous->words && cut->names == previous->names);
+                }
             }
         });
         QVERIFY2(held, "the smallest failing case is printed above");
