@@ -12,10 +12,12 @@
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
+#include "vocabulary/RecoverySnapshot.h"
 #include "vocabulary/WorkingScope.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -796,6 +798,83 @@ QString megabytes(qint64 kilobytes)
     return QString::number(kilobytes * 1024 / 1e6, 'f', 1) + QStringLiteral(" MB");
 }
 
+// Writes the recovery file the last change asked for, now, and waits for it.
+void writeRecoveryNow(RecoverySnapshot& recovery)
+{
+    QEventLoop loop;
+    QObject::connect(&recovery, &RecoverySnapshot::written, &loop, &QEventLoop::quit);
+    recovery.timer()->start(0);
+    loop.exec();
+}
+
+// What keeping the recovery file costs: learning with a write at every turn of
+// the event loop against learning with none; how long the event loop waits
+// while two full lists are written; and what one word beside a 50 MB entry adds.
+void recoveryFile(const Settings& settings, std::vector<Row>& rows)
+{
+    const int words = settings.size(1'000'000);
+    const QString text = zipfText(words, 1);
+    Session session({}, {});
+    RecoverySnapshot& recovery = *session.main().recovery();
+    Runs kept;
+    Runs off;
+    int writes = 0;
+    QObject::connect(&recovery, &RecoverySnapshot::written, [&writes] { ++writes; });
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 7;
+    progress(QStringLiteral("recovery: %1 runs of each").arg(reps));
+    for (int i = 0; i < reps; ++i) {
+        recovery.setActive(true);
+        recovery.timer()->setInterval(0);
+        kept.samples.push_back(learn(session, text, {}, settings.verbose));
+        recovery.setActive(false);
+        off.samples.push_back(learn(session, text, {}, settings.verbose));
+    }
+    const double cost = double(kept.medianTime()) / double(std::max<qint64>(1, off.medianTime()));
+    Row r = row(QStringLiteral("Learn with the recovery file written at every turn"),
+                count(words) + QStringLiteral(" words"), kept, QStringLiteral("ratio <= 1.1"));
+    r.extra = QStringLiteral("without it %1; ratio %2; %3 writes in all")
+                  .arg(duration(off.medianTime()), ratio(cost), count(writes));
+    r.result = judged(settings, cost <= 1.1);
+    rows.push_back(r);
+
+    Session full(startupWords(settings), startupNames(settings));
+    RecoverySnapshot& whole = *full.main().recovery();
+    const Runs written = repeat(
+        settings, 5, kNoBudget,
+        [&] { // a file that is not there is written whole
+            QFile::remove(whole.path());
+            full.main().lstw->removeAt(0);
+        },
+        [&] { writeRecoveryNow(whole); });
+    r = row(QStringLiteral("Recovery file of two full lists written"),
+            count(full.main().lstw->count()) + QStringLiteral(" words + ")
+                + count(full.main().lstproper->count()) + QStringLiteral(" names"),
+            written, QStringLiteral("gaps <= 50 ms"));
+    r.extra = QStringLiteral("file of %1").arg(megabytes(QFileInfo(whole.path()).size() / 1024));
+    r.result = judged(settings, written.medianGap() <= ms(50));
+    rows.push_back(r);
+
+    Session beside({longRun(settings.size(50'000'000)), QStringLiteral("short")}, {});
+    RecoverySnapshot& next = *beside.main().recovery();
+    beside.main().lstw->append(QStringLiteral("first"));
+    writeRecoveryNow(next);
+    qint64 grown = 0;
+    int added = 0;
+    const Runs appended = repeat(
+        settings, 5, kNoBudget,
+        [&] {
+            grown -= QFileInfo(next.path()).size();
+            beside.main().lstw->append(QStringLiteral("word%1").arg(++added));
+        },
+        [&] { writeRecoveryNow(next); }, [&] { grown += QFileInfo(next.path()).size(); });
+    r = row(QStringLiteral("Recovery file after a word beside a 50 MB word"),
+            QStringLiteral("one word added"), appended, QStringLiteral("<= 1 KB written"));
+    const qint64 perWrite = grown / std::max<qsizetype>(1, appended.count());
+    r.extra = QStringLiteral("%1 bytes written per change").arg(count(perWrite));
+    r.result = judged(settings, perWrite <= 1024);
+    rows.push_back(r);
+}
+
 } // namespace
 
 QStringList scenarioKeys()
@@ -804,7 +883,7 @@ QStringList scenarioKeys()
             QStringLiteral("learnref"), QStringLiteral("startup"), QStringLiteral("save"),
             QStringLiteral("load"),     QStringLiteral("answer"),  QStringLiteral("answerref"),
             QStringLiteral("custom"),   QStringLiteral("poem"),    QStringLiteral("wordcount"),
-            QStringLiteral("contain"),  QStringLiteral("longword")};
+            QStringLiteral("contain"),  QStringLiteral("longword"), QStringLiteral("recovery")};
 }
 
 std::vector<Row> runScenarios(const Settings& settings)
@@ -836,6 +915,8 @@ std::vector<Row> runScenarios(const Settings& settings)
         containCount(settings, rows);
     if (settings.wants(QStringLiteral("longword")))
         longWords(settings, rows);
+    if (settings.wants(QStringLiteral("recovery")))
+        recoveryFile(settings, rows);
     return rows;
 }
 

@@ -14,15 +14,6 @@ namespace {
 
 const char* g_script = nullptr; // what this process does when it runs as the program
 
-QWidget* mainWindow()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == "frmcbox" && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 void say(const QString& line)
 {
     std::fputs(qPrintable(line + '\n'), stdout);
@@ -40,18 +31,19 @@ void playScript()
             say("asked: " + box->text().replace(u'\n', u' '));
             box->button(QMessageBox::Yes)->click();
         }
-        auto* main = static_cast<MainWindow*>(mainWindow());
-        if (!main)
-            return;
-        if (std::strcmp(g_script, "recover") == 0) {
-            say("words: " + main->lstw->entries().join('|'));
-            say("names: " + main->lstproper->entries().join('|'));
-            poll->stop();
+        const auto windows = QApplication::topLevelWidgets();
+        const auto found = std::find_if(windows.begin(), windows.end(), [](QWidget* window) {
+            return window->objectName() == "frmcbox" && window->isVisible();
+        });
+        auto* main = found == windows.end() ? nullptr : static_cast<MainWindow*>(*found);
+        if (main && std::strcmp(g_script, "recover") == 0) {
+            say("words: " + main->lstw->entries().join('|') + "\nnames: "
+                + main->lstproper->entries().join('|'));
             QCoreApplication::exit(0);
-        } else if (!std::exchange(taught, true)) {
+        } else if (main && !std::exchange(taught, true)) {
             enterText(main->txtl, "apple banana");
             enterText(main->txtpn, "Paris");
-        } else if (readFile(main->recovery()->path()).contains("Paris")) {
+        } else if (main && readFile(main->recovery()->path()).contains("Paris")) {
             say("taught");
             poll->stop();
         }
@@ -59,8 +51,9 @@ void playScript()
     poll->start(20);
 }
 
-// The environment of a run with the session bus of this test, or with none at all.
-QProcessEnvironment environment(bool bus, const QString& folder)
+// Starts a copy of the program in folder, with the session bus of this test or
+// with none at all.
+void start(QProcess& process, const QString& folder, bool bus, const QStringList& arguments = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!bus) {
@@ -68,7 +61,8 @@ QProcessEnvironment environment(bool bus, const QString& folder)
             environment.remove(name);
         environment.insert("XDG_RUNTIME_DIR", folder); // no bus socket there
     }
-    return environment;
+    process.setProcessEnvironment(environment);
+    process.start(QDir(folder).filePath("quibbler"), arguments);
 }
 
 } // namespace
@@ -93,19 +87,15 @@ private slots:
     {
         QFETCH_GLOBAL(bool, bus);
         QTemporaryDir dir; // the program's copy and its data folder
-        const QString program = dir.filePath("quibbler");
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-        QProcess first;
-        first.setProcessEnvironment(environment(bus, dir.path()));
-        first.start(program, {"teach"});
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("quibbler")));
+        QProcess first, second;
+        start(first, dir.path(), bus, {"teach"});
         while (!first.readAllStandardOutput().contains("taught"))
             QVERIFY2(first.waitForReadyRead(60000), first.readAllStandardError());
         first.kill(); // SIGKILL: no chance to save or clean up
         QVERIFY(first.waitForFinished(60000));
 
-        QProcess second;
-        second.setProcessEnvironment(environment(bus, dir.path()));
-        second.start(program, {"recover"});
+        start(second, dir.path(), bus, {"recover"});
         QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitCode(), 0);
         const QStringList said = QString(second.readAllStandardOutput()).split('\n');
@@ -119,14 +109,11 @@ private slots:
     {
         QFETCH_GLOBAL(bool, bus);
         QTemporaryDir dir;
-        const QString program = dir.filePath("quibbler");
-        QVERIFY(QFile::copy(QStringLiteral(QUIBBLER_PROGRAM), program));
+        QVERIFY(QFile::copy(QStringLiteral(QUIBBLER_PROGRAM), dir.filePath("quibbler")));
         QProcess first, second;
-        for (QProcess* run : {&first, &second})
-            run->setProcessEnvironment(environment(bus, dir.path()));
-        first.start(program);
+        start(first, dir.path(), bus);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("qblrunning.lock")), 60000);
-        second.start(program);
+        start(second, dir.path(), bus);
         QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
