@@ -10,6 +10,11 @@ set(quibbler_packaging_dir ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${quibbler_packaging_dir}/${QUIBBLER_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Desktops that start programs over the session bus start this one with it.
+configure_file(${quibbler_packaging_dir}/${QUIBBLER_APP_ID}.service.in
+               ${CMAKE_CURRENT_BINARY_DIR}/packaging/${QUIBBLER_APP_ID}.service @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${QUIBBLER_APP_ID}.service
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 install(FILES ${quibbler_packaging_dir}/${QUIBBLER_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/app/icons/quibbler.svg

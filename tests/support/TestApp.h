@@ -4,7 +4,6 @@
 #include "host/ListBox.h"
 #include "support/ScriptedHost.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -64,16 +63,9 @@ public:
         forms.start();
     }
 
-    // Started again on the files in folder, with the answers to its questions.
-    TestApp(const QString& folder, const QList<Answer>& answers) : host(folder)
-    {
-        host.answers = answers;
-        forms.start();
-    }
-
     MainWindow& main() { return forms.frmcbox(); }
     OptionsWindow& options() { return forms.frmoptions(); }
-    QString path(const QString& name) { return QDir(host.programFolder()).filePath(name); }
+    QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
     ScriptedHost host{dir.path()};
