@@ -47,7 +47,7 @@ RecoverySnapshot::RecoverySnapshot(Host& host, ListBox& words, ListBox& names, Q
 
 RecoverySnapshot::~RecoverySnapshot()
 {
-    finishWrite();
+    collectWriter();
 }
 
 recovery::StoreLists RecoverySnapshot::current() const
@@ -76,8 +76,8 @@ bool RecoverySnapshot::offerBack()
         return false;
     }
     const QString question = QStringLiteral(
-        "Quibbler did not end normally last time. It kept a copy of its lists with "
-        "what was not saved: %1 and %2.\n\nDo you want them back?")
+        "Quibbler did not end normally last time. A copy of its unsaved lists was "
+        "kept: %1 and %2.\n\nDo you want them back?")
         .arg(counted(found->words.size(), QStringLiteral("word"), QStringLiteral("words")),
              counted(found->names.size(), QStringLiteral("proper noun"),
                      QStringLiteral("proper nouns")));
@@ -158,15 +158,22 @@ void RecoverySnapshot::startWrite()
     m_writer->start();
 }
 
-void RecoverySnapshot::finishWrite()
+QString RecoverySnapshot::collectWriter()
 {
     if (!m_writer)
-        return;
+        return {};
     m_writer->wait();
     delete m_writer;
     m_writer = nullptr;
     m_file = m_outcome->state;
-    const QString error = std::exchange(m_outcome->error, {});
+    return std::exchange(m_outcome->error, {});
+}
+
+void RecoverySnapshot::finishWrite()
+{
+    if (!m_writer)
+        return;
+    const QString error = collectWriter();
     if (m_pending && m_active)
         m_timer.start();
     emit written();
@@ -179,7 +186,7 @@ void RecoverySnapshot::discard()
 {
     m_active = false;
     m_timer.stop();
-    finishWrite();
+    collectWriter();
     QFile::remove(m_path);
 }
 

@@ -56,8 +56,11 @@ signals:
 private:
     void listChanged();
     void startWrite();
-    // Waits for the write in progress, if any, and takes its outcome.
+    // Takes the outcome of the write that has ended, and starts the next.
     void finishWrite();
+    // Waits for the write in progress, if any, and takes what it left on
+    // disk; its error, if it failed.
+    QString collectWriter();
     void setAside();
     recovery::StoreLists current() const;
 
