@@ -110,11 +110,10 @@ void MainWindow::Form_Load()
 {
     readStartupFiles();
     m_recovery = new RecoverySnapshot(m_host, *lstw, *lstproper, m_host.programFolder(), this);
-    if (m_recovery->offerBack()) {
-        // Taken back from the recovery file: unsaved, as they were.
-        changed = m_recovery->wordsUnsaved();
-        namesChanged = m_recovery->namesUnsaved();
-    }
+    m_recovery->offerBack();
+    // Lists taken back from the recovery file are unsaved, as they were.
+    changed = m_recovery->wordsUnsaved();
+    namesChanged = m_recovery->namesUnsaved();
 
     OptionsWindow& options = m_forms.frmoptions();
     options.optnorm->setChecked(true);

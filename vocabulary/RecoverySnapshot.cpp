@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include <utility>
 
@@ -55,10 +54,10 @@ recovery::StoreLists RecoverySnapshot::current() const
     return {m_words.entries(), m_names.entries()};
 }
 
-bool RecoverySnapshot::offerBack()
+void RecoverySnapshot::offerBack()
 {
     if (!QFileInfo::exists(m_path))
-        return false;
+        return;
     QFile file(m_path);
     std::optional<recovery::StoreLists> found;
     if (file.open(QIODevice::ReadOnly)) {
@@ -69,11 +68,11 @@ bool RecoverySnapshot::offerBack()
     file.close();
     if (!found) {
         setAside();
-        return false;
+        return;
     }
     if (recovery::sameLists(*found, current())) {
         QFile::remove(m_path); // nothing in it that the start-up files lack
-        return false;
+        return;
     }
     const QString question = QStringLiteral(
         "Quibbler did not end normally last time. A copy of its unsaved lists was "
@@ -83,14 +82,13 @@ bool RecoverySnapshot::offerBack()
                      QStringLiteral("proper nouns")));
     if (m_host.msgBox(question, Buttons::YesNo) != Answer::Yes) {
         QFile::remove(m_path);
-        return false;
+        return;
     }
     m_words.clearAll();
     m_words.appendAll(found->words);
     m_names.clearAll();
     m_names.appendAll(found->names);
     // The file stays until it is written anew: it holds these very lists.
-    return true;
 }
 
 void RecoverySnapshot::setAside()
@@ -137,41 +135,37 @@ void RecoverySnapshot::listChanged()
     m_pending = true;
     // Not restarted by later changes: a long job that changes the lists all
     // the time is written every second or so, not only at its end.
-    if (!m_writer && !m_timer.isActive())
+    if (!m_writer.joinable() && !m_timer.isActive())
         m_timer.start();
 }
 
 void RecoverySnapshot::startWrite()
 {
-    if (!m_active || m_writer)
+    if (!m_active || m_writer.joinable())
         return;
     m_pending = false;
-    auto outcome = std::make_shared<recovery::Update>();
-    m_outcome = outcome;
     // The lists are handed over as copies that share their entries: taking
     // them costs nothing, and the store changes on while they are written.
-    m_writer = QThread::create([outcome, path = m_path, before = m_file, saved = m_saved,
-                                now = current()] {
-        *outcome = recovery::update(path, before, saved, now);
+    // Its end is told through the event loop, which drops the news if this
+    // object is gone by then (it waits for the thread before it goes).
+    m_writer = std::thread([this, before = m_file, saved = m_saved, now = current()] {
+        m_outcome = recovery::update(m_path, before, saved, now);
+        QMetaObject::invokeMethod(this, &RecoverySnapshot::finishWrite, Qt::QueuedConnection);
     });
-    connect(m_writer, &QThread::finished, this, &RecoverySnapshot::finishWrite);
-    m_writer->start();
 }
 
 QString RecoverySnapshot::collectWriter()
 {
-    if (!m_writer)
+    if (!m_writer.joinable())
         return {};
-    m_writer->wait();
-    delete m_writer;
-    m_writer = nullptr;
-    m_file = m_outcome->state;
-    return std::exchange(m_outcome->error, {});
+    m_writer.join();
+    m_file = m_outcome.state;
+    return std::exchange(m_outcome.error, {});
 }
 
 void RecoverySnapshot::finishWrite()
 {
-    if (!m_writer)
+    if (!m_writer.joinable())
         return;
     const QString error = collectWriter();
     if (m_pending && m_active)

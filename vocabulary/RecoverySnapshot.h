@@ -5,9 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include <memory>
-
-class QThread;
+#include <thread>
 
 namespace quibbler {
 
@@ -31,8 +29,8 @@ public:
     QString path() const { return m_path; }
 
     // At start-up: a recovery file left by a run that did not end normally is
-    // offered back. True when the lists were taken from it.
-    bool offerBack();
+    // offered back, and the lists are taken from it when the user wants them.
+    void offerBack();
 
     // The words (or names) as they are now are on disk.
     void wordsSaved();
@@ -70,8 +68,8 @@ private:
     QString m_path;
     recovery::StoreLists m_saved;
     recovery::FileState m_file;
-    QThread* m_writer = nullptr;
-    std::shared_ptr<recovery::Update> m_outcome;
+    std::thread m_writer;
+    recovery::Update m_outcome; // the writer's, until it is joined
     QTimer m_timer;
     bool m_pending = false;
     bool m_active = true;

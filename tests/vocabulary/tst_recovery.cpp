@@ -66,7 +66,12 @@ private slots:
         QTest::keyClick(main.lstw, Qt::Key_Delete);
         enterText(main.txtl, "emu");
         writeNow(app);
-        QCOMPARE(readFile(file), first + "words-,0,1\r\nwords,1\r\n\"emu\"\r\nend,2,2\r\n");
+        const QByteArray second = first + "words-,0,1\r\nwords,1\r\n\"emu\"\r\nend,2,2\r\n";
+        QCOMPARE(readFile(file), second);
+        enterText(main.txtl, "fox");
+        writeNow(app);
+        QCOMPARE(readFile(file), second + "words,1\r\n\"fox\"\r\nend,3,2\r\n");
+        QCOMPARE(app.host.messageTexts().size(), 1); // the question to delete
         // Saved, nothing is left unsaved: the file goes.
         app.host.savePaths = {app.path(u"saved.txt"_s)};
         main.mnusave->trigger();
@@ -74,11 +79,11 @@ private slots:
         QCOMPARE(readFile(file), "<missing>");
         // A folder where the file should be: a write that fails is told once.
         QVERIFY(QDir().mkdir(file));
-        for (const char* word : {"fox", "gnu"}) {
+        for (const char* word : {"gnu", "yak"}) {
             enterText(main.txtl, word);
             writeNow(app);
         }
-        QCOMPARE(main.lstw->entries(), (QStringList{"dog", "emu", "fox", "gnu"}));
+        QCOMPARE(main.lstw->entries(), (QStringList{"dog", "emu", "fox", "gnu", "yak"}));
         const QStringList shown = app.host.messageTexts();
         QCOMPARE(shown.size(), 2);
         QVERIFY2(shown.last().startsWith("Could not keep a recovery copy"), qPrintable(shown.last()));
@@ -91,6 +96,9 @@ private slots:
         TestApp app({"cat"});
         enterText(app.main().txtl, "dog");
         writeNow(app);
+        enterText(app.main().txtl, "eel"); // written when the run ends
+        app.main().recovery()->timer()->start(0);
+        QCoreApplication::processEvents();
         app.host.answers = answers;
         app.host.savePaths = {save.isEmpty() ? save : app.path(save)};
         if (command == "close")
@@ -98,6 +106,8 @@ private slots:
         else
             app.main().findChild<QAction*>(command)->trigger();
         QCOMPARE(QFile::exists(app.path(u"qblrecovery.tmp"_s)), kept);
+        enterText(app.main().txtl, "emu");
+        QVERIFY2(kept || !app.main().recovery()->timer()->isActive(), "an ended run writes on");
     }
 
     void offeredBackAtStart_data() { addRows(kFound); }
