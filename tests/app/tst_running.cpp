@@ -67,18 +67,12 @@ void start(QProcess& process, const QString& folder, bool bus, const QStringList
 class TestRunning : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<bool>("bus");
-        QTest::newRow("session bus") << true;
-        QTest::newRow("no bus") << false;
-    }
-
     // Started again on the same folder, it brings the first forward and ends;
     // killed, the first leaves its words for the next start.
+    void killedAndStartedAgain_data() { addTags({"session bus", "no bus"}); }
     void killedAndStartedAgain()
     {
-        QFETCH_GLOBAL(bool, bus);
+        const bool bus = QByteArray(QTest::currentDataTag()) == "session bus";
         QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
         QTemporaryDir dir; // the program's copy and its data folder
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("quibbler")));
@@ -114,9 +108,7 @@ int main(int argc, char* argv[])
     if (argc > 1 && (std::strcmp(argv[1], "teach") == 0 || std::strcmp(argv[1], "recover") == 0)) {
         g_script = argv[1];
         qAddPreRoutine(playScript);
-        argv[1] = argv[0];
-        int left = argc - 1;
-        return runProgram(left, argv + 1);
+        return runProgram(--argc, ++argv); // as the program, named by its script
     }
     QApplication app(argc, argv);
     TestRunning test;
