@@ -40,11 +40,13 @@ void Forms::comeForward()
 {
     if (refuseWhileWorking())
         return;
+    // Before the start-up has shown the main window, only its question comes up.
     MainWindow& main = frmcbox();
-    main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
-    main.show();
-    main.raise();
-    main.activateWindow();
+    if (main.isVisible()) {
+        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
+        main.raise();
+        main.activateWindow();
+    }
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
