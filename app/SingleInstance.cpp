@@ -6,7 +6,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QVariantMap>
 
@@ -26,17 +25,12 @@ QString objectPath(const QString& busName)
     return u'/' + QString(busName).replace(u'.', u'/').replace(u'-', u'_');
 }
 
-// The startup notice or activation token of this start, handed to the program
-// that comes forward so that the window manager lets it take the focus.
+// The activation token this start was given, handed to the program that comes
+// forward, so that the compositor lets it take the focus.
 QVariantMap platformData()
 {
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    QVariantMap data;
-    if (environment.contains(QStringLiteral("DESKTOP_STARTUP_ID")))
-        data[QStringLiteral("desktop-startup-id")] = environment.value(QStringLiteral("DESKTOP_STARTUP_ID"));
-    if (environment.contains(QStringLiteral("XDG_ACTIVATION_TOKEN")))
-        data[QStringLiteral("activation-token")] = environment.value(QStringLiteral("XDG_ACTIVATION_TOKEN"));
-    return data;
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return token.isEmpty() ? QVariantMap() : QVariantMap{{QStringLiteral("activation-token"), token}};
 }
 
 } // namespace
@@ -64,10 +58,7 @@ public slots:
 private:
     void comeForward(const QVariantMap& platform_data)
     {
-        // Qt reads these when a window asks for the focus.
-        if (const QString id = platform_data.value(QStringLiteral("desktop-startup-id")).toString();
-            !id.isEmpty())
-            qputenv("DESKTOP_STARTUP_ID", id.toUtf8());
+        // Qt on Wayland hands it to the compositor when a window asks for the focus.
         if (const QString token = platform_data.value(QStringLiteral("activation-token")).toString();
             !token.isEmpty())
             qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
@@ -85,12 +76,6 @@ SingleInstance::SingleInstance(const QString& dataFolder, const QString& appId)
 {
     // Held for the whole run; only a lock whose process is gone is taken over.
     m_lock.setStaleLockTime(0);
-}
-
-SingleInstance::~SingleInstance()
-{
-    if (m_ownsName)
-        QDBusConnection::sessionBus().unregisterService(m_busName);
 }
 
 QString SingleInstance::busName(const QString& appId, const QString& dataFolder,
@@ -121,10 +106,8 @@ bool SingleInstance::claimBusName()
         return true; // no session bus: the lock decides alone
     new ApplicationAdaptor(this);
     bus.registerObject(objectPath(m_busName), this, QDBusConnection::ExportAdaptors);
-    if (bus.registerService(m_busName)) {
-        m_ownsName = true;
-        return true;
-    }
+    if (bus.registerService(m_busName))
+        return true; // the bus lets the name go when the program ends
     bus.unregisterObject(objectPath(m_busName));
     if (!bus.interface()->isServiceRegistered(m_busName))
         return true; // the bus refused the name for another reason: run without it

@@ -15,7 +15,6 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     SingleInstance(const QString& dataFolder, const QString& appId);
-    ~SingleInstance() override;
 
     // True when this is the one program on the folder; false when another
     // runs there (it has been asked to come forward, where the bus reaches it).
@@ -38,7 +37,6 @@ private:
     QString m_folder;
     QString m_busName;
     QLockFile m_lock;
-    bool m_ownsName = false;
 };
 
 } // namespace quibbler

@@ -143,7 +143,7 @@ QByteArray changes(const StoreLists& before, const StoreLists& after)
 std::optional<StoreLists> read(const QByteArray& bytes)
 {
     const QStringList fields = vocabfile::readFields(vocabfile::decodeText(bytes));
-    if (fields.size() < 2 || fields[0] != kHeader || fields[1] != kVersion)
+    if (fields.value(0) != kHeader || fields.value(1) != kVersion)
         return std::nullopt;
     // A count or position at field at, into number; false when there is none.
     const auto number = [&fields](qsizetype at, qsizetype& number) {

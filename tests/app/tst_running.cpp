@@ -41,7 +41,7 @@ void playScript()
             QTextStream(stdout) << "taught" << Qt::endl;
             ++step;
         } else if (main && step == 2 && !main->isMinimized()) {
-            QTextStream(stdout) << "forward" << Qt::endl;
+            QTextStream(stdout) << "forward " << qgetenv("XDG_ACTIVATION_TOKEN") << Qt::endl;
             poll->stop();
         }
     });
@@ -84,13 +84,14 @@ private slots:
         };
         start(first, dir.path(), bus, {"teach"});
         QVERIFY(heard("taught"));
+        qputenv("XDG_ACTIVATION_TOKEN", "token2"); // from the desktop, for the second start
         start(second, dir.path(), bus, {"teach"});
         QVERIFY(second.waitForFinished(60000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         // Over the bus the first comes forward; without one the second says why it ends.
         QCOMPARE(second.readAllStandardError().contains("already runs"), !bus);
-        QVERIFY(!bus || heard("forward"));
+        QVERIFY(!bus || heard("forward token2"));
         first.kill(); // SIGKILL: no chance to save or clean up
         QVERIFY(first.waitForFinished(60000));
 
