@@ -77,10 +77,8 @@ private slots:
         QCOMPARE(readFile(file), "<missing>");
         // A folder where the file should be: a write that fails is told once.
         QVERIFY(QDir().mkdir(file));
-        for (const char* word : {"gnu", "yak"}) {
-            enterText(main.txtl, word);
-            writeNow(app);
-        }
+        for (const char* word : {"gnu", "yak"})
+            enterText(main.txtl, word), writeNow(app);
         QCOMPARE(main.lstw->entries(), (QStringList{"dog", "emu", "fox", "gnu", "yak"}));
         QCOMPARE(app.host.messageTexts().filter("Could not keep a recovery copy").size(), 1);
     }
@@ -112,6 +110,7 @@ private slots:
         const auto& [tag, bytes, answer, words, names, said] = rowOf(kFound);
         TestApp app({"cat"}, {"Paris"});
         writeFile(app.path("qblrecovery.tmp"), bytes);
+        writeFile(app.path("qblrecovery.tmp.unreadable"), "set aside before");
         app.host.answers = {answer};
         Forms again(app.host); // the next start on the same folder
         again.start();
@@ -126,7 +125,7 @@ private slots:
         QCOMPARE(main.changed, back);
         QCOMPARE(main.namesChanged, back);
         QCOMPARE(readFile(app.path("qblrecovery.tmp")), back ? bytes : "<missing>");
-        QCOMPARE(readFile(app.path("qblrecovery.tmp.unreadable")),
+        QCOMPARE(readFile(app.path("qblrecovery.tmp.unreadable-2")),
                  said.contains("read") ? bytes : "<missing>");
     }
 };
