@@ -31,6 +31,7 @@ const struct { const char* tag; QByteArray file; Answer answer; QStringList word
     {"nothing new", kHeader + "words,1\r\n\"cat\"\r\nnames,1\r\n\"Paris\"\r\nend,1,1\r\n", Yes, {"cat"}, {"Paris"}, ""},
     {"cut short", kHeader + "words,1\r\n\"a\"\r\nend,1", Yes, {"cat"}, {"Paris"}, "could not be read"},
     {"not one", "\"cat\"\r\n", Yes, {"cat"}, {"Paris"}, "could not be read"},
+    {"removal past the end", kHeader + "words,1\r\n\"a\"\r\nwords-,0,2\r\nend,0,0\r\n", Yes, {"cat"}, {"Paris"}, "could not be read"},
 };
 // clang-format on
 
