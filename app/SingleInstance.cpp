@@ -74,7 +74,8 @@ SingleInstance::SingleInstance(const QString& dataFolder, const QString& appId)
                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))),
       m_lock(QDir(dataFolder).filePath(QStringLiteral("qblrunning.lock")))
 {
-    // Held for the whole run; only a lock whose process is gone is taken over.
+    // Held for the whole run; only a lock whose process is gone is taken over,
+    // also when the folder is shared with another machine.
     m_lock.setStaleLockTime(0);
 }
 

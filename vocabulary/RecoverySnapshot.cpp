@@ -35,8 +35,6 @@ RecoverySnapshot::RecoverySnapshot(Host& host, ListBox& words, ListBox& names, Q
       m_path(QDir(folder).filePath(kFileName)),
       m_saved(current())
 {
-    setObjectName(QStringLiteral("recovery"));
-    m_timer.setObjectName(QStringLiteral("recoveryTimer"));
     m_timer.setSingleShot(true);
     m_timer.setInterval(kDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoverySnapshot::startWrite);

@@ -73,13 +73,9 @@ private slots:
         QTemporaryDir dir; // the program's copy and its data folder
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir.filePath("quibbler")));
         QProcess first, second;
-        auto heard = [&first, out = QByteArray()](const QByteArray& said) mutable {
-            while (!out.contains(said) && first.waitForReadyRead(60000))
-                out += first.readAllStandardOutput();
-            return out.contains(said);
-        };
+        QByteArray heard; // what the first has said
         start(first, dir.path(), bus, {"teach"});
-        QVERIFY(heard("taught"));
+        QTRY_VERIFY_WITH_TIMEOUT((heard += first.readAllStandardOutput()).contains("taught"), 60000);
         qputenv("XDG_ACTIVATION_TOKEN", "token2"); // from the desktop, for the second start
         start(second, dir.path(), bus, {"teach"});
         QVERIFY(second.waitForFinished(60000));
@@ -87,7 +83,8 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         // Over the bus the first comes forward; without one the second says why it ends.
         QCOMPARE(second.readAllStandardError().contains("already runs"), !bus);
-        QVERIFY(!bus || heard("forward token2"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !bus || (heard += first.readAllStandardOutput()).contains("forward token2"), 60000);
         first.kill(); // SIGKILL: no chance to save or clean up
         QVERIFY(first.waitForFinished(60000));
 
