@@ -40,16 +40,14 @@ void Forms::comeForward()
 {
     if (refuseWhileWorking())
         return;
-    // Before the start-up has shown the main window, only its question comes up.
+    // A question over the main window comes with it (Qt gives it the focus);
+    // before the start-up has shown the main window, only its question comes up.
     MainWindow& main = frmcbox();
-    if (main.isVisible()) {
-        main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
-        main.raise();
-        main.activateWindow();
-    }
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
+    QWidget* front = main.isVisible() ? &main : QApplication::activeModalWidget();
+    if (front) {
+        front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+        front->raise();
+        front->activateWindow();
     }
 }
 
