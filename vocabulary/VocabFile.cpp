@@ -1,5 +1,7 @@
 #include "vocabulary/VocabFile.h"
 
+#include "vocabulary/FieldReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 namespace quibbler::vocabfile {
 
 namespace {
+
+constexpr qint64 kReadPieceBytes = qint64(1) << 20;
 
 // Windows-1252 for 0x80..0x9F. The five bytes the code page leaves undefined
 // keep their C1 control code, so nothing in an old file is lost.
@@ -119,12 +123,20 @@ QString decodeText(const QByteArray& bytes)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto* const end = p + bytes.size();
-    if (end - p >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+    if (startsWithByteOrderMark(bytes))
         p += 3;
-
-    // No byte yields more than one UTF-16 unit (a four-byte sequence yields two).
     QString text(end - p, Qt::Uninitialized);
-    QChar* out = text.data();
+    text.truncate(decodeInto(p, end, text.data()) - text.constData());
+    return text;
+}
+
+bool startsWithByteOrderMark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF");
+}
+
+QChar* decodeInto(const unsigned char* p, const unsigned char* end, QChar* out)
+{
     while (p < end) {
         const unsigned char byte = *p;
         if (byte < 0x80) {
@@ -146,8 +158,7 @@ QString decodeText(const QByteArray& bytes)
             ++p;
         }
     }
-    text.truncate(out - text.constData());
-    return text;
+    return out;
 }
 
 QStringList readFields(QStringView text)
@@ -243,10 +254,14 @@ FileResult loadFields(const QString& path, QStringList& fields)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(what, path, file.errorString());
-    const QByteArray bytes = file.readAll();
+    // Read in pieces, so that the file's bytes and text are never held whole.
+    FieldReader reader;
+    for (QByteArray piece; !(piece = file.read(kReadPieceBytes)).isEmpty();)
+        reader.feed(piece);
     if (file.error() != QFileDevice::NoError)
         return failure(what, path, file.errorString());
-    fields = readFields(decodeText(bytes));
+    reader.finish();
+    fields = reader.takeFields();
     return {};
 }
 

@@ -15,6 +15,15 @@ namespace quibbler::vocabfile {
 // not part of a valid sequence is read as Windows-1252, so older files load.
 QString decodeText(const QByteArray& bytes);
 
+// The UTF-8 byte order mark that a file may start with; it is not text.
+bool startsWithByteOrderMark(QByteArrayView bytes);
+
+// Decodes the bytes from p to end as decodeText does, a sequence that runs
+// past end included (it is not valid), into out, which has room for as many
+// units as there are bytes (no byte yields more than one unit: a four-byte
+// sequence yields two). Returns the end of what was written.
+QChar* decodeInto(const unsigned char* p, const unsigned char* end, QChar* out);
+
 // Cuts a file's text into fields. A field ends at a comma or a line end (CR LF,
 // a lone CR or a lone LF). A field between double quotes is read without its
 // quotes, commas and line ends inside included, and a doubled quote inside it is

@@ -2,7 +2,9 @@
 // and its case-insensitive index against a list walked entry by entry, and a
 // box filled piece by piece against the text given.
 #include "support/TestCommon.h"
+#include "vocabulary/FieldReader.h"
 #include "vocabulary/RecoveryFile.h"
+#include "vocabulary/VocabFile.h"
 
 #include <rapidcheck.h>
 
@@ -199,6 +201,34 @@ private slots:
         QVERIFY2(held, "the smallest failing case is printed above");
     }
 
+    // A file read in pieces cut anywhere (inside a UTF-8 sequence, a CR LF, a
+    // doubled quote, the byte order mark) gives the fields of the whole file.
+    void fieldsReadInPiecesAreTheWholeFilesFields()
+    {
+        const bool held = rc::check("fields read in pieces are the whole file's fields", [] {
+            const auto small = rc::gen::element<QByteArray>(
+                "\"", ",", "\r", "\n", " ", "\t", "a", "\xC3\xA9", "\xE2\x82\xAC",
+                "\xF0\x9F\x98\x80", "\xEF\xBB\xBF", "\xC3", "\xE2\x82", "\xF0\x9F", "\x80", "\xFF",
+                "\xED\xA0\x80");
+            const auto run = rc::gen::map(rc::gen::inRange(60000, 70000),
+                                          [](int n) { return QByteArray(n, 'b'); });
+            QByteArray bytes;
+            for (const QByteArray& piece : *rc::gen::container<std::vector<QByteArray>>(
+                     rc::gen::weightedOneOf<QByteArray>({{80, small}, {1, run}})))
+                bytes += piece;
+            auto cuts = *rc::gen::container<std::vector<qsizetype>>(
+                rc::gen::inRange<qsizetype>(0, bytes.size() + 1));
+            cuts.push_back(bytes.size());
+            std::sort(cuts.begin(), cuts.end());
+            vocabfile::FieldReader reader;
+            for (qsizetype from = 0; const qsizetype cut : cuts)
+                reader.feed(QByteArrayView(bytes).sliced(from, cut - from)), from = cut;
+            reader.finish();
+            RC_ASSERT(reader.takeFields() == vocabfile::readFields(vocabfile::decodeText(bytes)));
+        });
+        QVERIFY2(held, "the smallest failing case is printed above");
+    }
+
     // Written whole, then change by change, the recovery file reads back as the
     // lists; a write cut short before its closing "end" line is whole reads as
     // the lists before it.
@@ -210,7 +240,8 @@ private slots:
             QFile::remove(path);
             recovery::StoreLists lists; // saved: none
             recovery::FileState state;
-            const auto awkward = rc::gen::element<QString>("", "\"", "a,b", "\r\n", "end", "words,1");
+            const auto awkward
+                = rc::gen::element<QString>("", "\"", "a,b", "\r\n", "end", "words,1");
             const auto anyEntry = rc::gen::weightedOneOf<QString>({{3, entry()}, {1, awkward}});
             for (int step = *rc::gen::inRange(1, 30); step > 0; --step) {
                 QStringList& list = *rc::gen::arbitrary<bool>() ? lists.words : lists.names;
@@ -235,7 +266,8 @@ private slots:
                         continue;
                     const auto cut = recovery::read(
                         bytes.first(*rc::gen::inRange(old.size(), bytes.size() - 2)));
-                    RC_ASSERT(cut && cut->words == previous->words && cut->names == previous->names);
+                    RC_ASSERT(cut && cut->words == previous->words
+                              && cut->names == previous->names);
                 }
             }
         });
