@@ -1,6 +1,5 @@
 #include "vocabulary/VocabFile.h"
 
-#include "vocabulary/FieldReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +14,7 @@ namespace quibbler::vocabfile {
 namespace {
 
 constexpr qint64 kReadPieceBytes = qint64(1) << 20;
+const QString kReadFailure = QStringLiteral("Could not read the words from");
 
 // Windows-1252 for 0x80..0x9F. The five bytes the code page leaves undefined
 // keep their C1 control code, so nothing in an old file is lost.
@@ -247,22 +247,42 @@ FileResult saveEntries(const QString& path, const QStringList& entries)
 
 FileResult loadFields(const QString& path, QStringList& fields)
 {
-    const QString what = QStringLiteral("Could not read the words from");
-    if (const QString reason = whyUnusable(path); !reason.isEmpty())
-        return failure(what, path, reason);
+    FieldFile file(path);
+    QStringList all;
+    for (QStringList piece; file.readPiece(piece);)
+        all += piece;
+    if (file.result().ok)
+        fields = std::move(all);
+    return file.result();
+}
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(what, path, file.errorString());
-    // Read in pieces, so that the file's bytes and text are never held whole.
-    FieldReader reader;
-    for (QByteArray piece; !(piece = file.read(kReadPieceBytes)).isEmpty();)
-        reader.feed(piece);
-    if (file.error() != QFileDevice::NoError)
-        return failure(what, path, file.errorString());
-    reader.finish();
-    fields = reader.takeFields();
-    return {};
+FieldFile::FieldFile(const QString& path) : m_path(path), m_file(path)
+{
+    if (const QString reason = whyUnusable(path); !reason.isEmpty())
+        m_result = failure(kReadFailure, path, reason);
+    else if (!m_file.open(QIODevice::ReadOnly))
+        m_result = failure(kReadFailure, path, m_file.errorString());
+    m_done = !m_result.ok;
+}
+
+bool FieldFile::readPiece(QStringList& fields)
+{
+    if (m_done)
+        return false;
+    const QByteArray piece = m_file.read(kReadPieceBytes);
+    if (m_file.error() != QFileDevice::NoError) {
+        m_result = failure(kReadFailure, m_path, m_file.errorString());
+        m_done = true;
+        return false;
+    }
+    if (piece.isEmpty()) {
+        m_reader.finish();
+        m_done = true;
+    } else {
+        m_reader.feed(piece);
+    }
+    fields = m_reader.takeFields();
+    return true;
 }
 
 FileResult ensureExists(const QString& path)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "vocabulary/FieldReader.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +57,28 @@ FileResult saveEntries(const QString& path, const QStringList& entries);
 // Reads the whole file at path and cuts it into fields. On failure fields are
 // left as they were; a path that is not a regular file is refused unopened.
 FileResult loadFields(const QString& path, QStringList& fields);
+
+// A file read a piece at a time, so that memory does not grow with its size:
+// each piece gives the fields it completes. A path that is not a regular file
+// is refused unopened.
+class FieldFile {
+public:
+    explicit FieldFile(const QString& path);
+
+    // Opened, and read without a failure so far; else error says why.
+    const FileResult& result() const { return m_result; }
+
+    // Reads the next piece and gives the fields it completes (the last piece
+    // completes the last field). False once the file has ended or failed.
+    bool readPiece(QStringList& fields);
+
+private:
+    QString m_path;
+    QFile m_file;
+    FieldReader m_reader;
+    FileResult m_result;
+    bool m_done = false;
+};
 
 // Creates the file empty when it is missing; leaves an existing file unchanged.
 // A path that is not a regular file is refused unopened.

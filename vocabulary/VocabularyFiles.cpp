@@ -45,15 +45,17 @@ void MainWindow::readStartupFiles()
 
 void MainWindow::readStartupFile(const QString& path, ListBox& list, const QString& fullMessage)
 {
-    QStringList fields;
-    const vocabfile::FileResult read = vocabfile::loadFields(path, fields);
-    if (!read.ok) {
-        m_host.msgBox(read.error);
-        return;
+    // The start-up files are taken as they stand: repeated and empty entries
+    // too. Reading stops when the list is full.
+    vocabfile::FieldFile file(path);
+    for (QStringList fields; file.readPiece(fields);) {
+        if (list.appendAll(fields) < fields.size()) {
+            m_host.msgBox(fullMessage);
+            return;
+        }
     }
-    // The start-up files are taken as they stand: repeated and empty entries too.
-    if (list.appendAll(fields) < fields.size())
-        m_host.msgBox(fullMessage);
+    if (!file.result().ok)
+        m_host.msgBox(file.result().error);
 }
 
 SaveOutcome MainWindow::cmdsave_Click()
@@ -109,12 +111,11 @@ void MainWindow::mnuload_Click()
     if (path.isEmpty())
         return;
 
-    // The whole file is read before anything is cleared, so a file that cannot
-    // be read leaves the word list as it was.
-    QStringList fields;
-    const vocabfile::FileResult read = vocabfile::loadFields(path, fields);
-    if (!read.ok) {
-        m_host.msgBox(read.error);
+    // Opened before anything is cleared, so a file that cannot be read leaves
+    // the word list as it was; it is then read a piece at a time.
+    vocabfile::FieldFile file(path);
+    if (!file.result().ok) {
+        m_host.msgBox(file.result().error);
         return;
     }
 
@@ -128,9 +129,13 @@ void MainWindow::mnuload_Click()
         txtl->clear();
         const QString delimiters = options.txtdelim->text();
         StoreLearner learner(*lstw);
-        for (const QString& field : fields) {
-            if (!learnWords(learner, field, delimiters) || learner.overflowed())
-                break;
+        bool going = true;
+        for (QStringList fields; going && file.readPiece(fields);) {
+            for (const QString& field : fields) {
+                going = learnWords(learner, field, delimiters) && !learner.overflowed();
+                if (!going)
+                    break;
+            }
         }
         learner.finish();
         full = learner.overflowed();
@@ -138,6 +143,8 @@ void MainWindow::mnuload_Click()
         CommonDialog1.fileName.clear();
         changed = false;
     }
+    if (!file.result().ok)
+        m_host.msgBox(file.result().error); // the words read so far stay learned
     if (full)
         m_host.msgBox(kWordsFullMessage);
 }
