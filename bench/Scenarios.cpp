@@ -875,6 +875,81 @@ void recoveryFile(const Settings& settings, std::vector<Row>& rows)
     rows.push_back(r);
 }
 
+// A text file of ordinary words, 12 on a line, drawn evenly from 20,000
+// distinct words, of about the given size.
+void writeWordsText(const QString& path, qint64 bytes)
+{
+    const QStringList vocabulary = wordsAt(0, 20000);
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate),
+          QStringLiteral("cannot write %1").arg(path));
+    std::uint64_t state = 7;
+    QByteArray block;
+    for (qint64 written = 0; written < bytes;) {
+        for (int line = 0; line < 1000; ++line) {
+            for (int word = 0; word < 12; ++word) {
+                state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+                block += vocabulary.at(int((state >> 33) % 20000)).toLatin1();
+                block += word < 11 ? ' ' : '\n';
+            }
+        }
+        written += file.write(block);
+        block.clear();
+    }
+}
+
+// The floor of a big load: the file read in 1 MB pieces, each decoded and
+// learned by the learning floor.
+qsizetype bigLoadFloor(const QString& path)
+{
+    QFile file(path);
+    check(file.open(QIODevice::ReadOnly), QStringLiteral("cannot read %1").arg(path));
+    qsizetype distinct = 0;
+    for (QByteArray piece; !(piece = file.read(1 << 20)).isEmpty();)
+        distinct = std::max(distinct, learnFloor(QString::fromUtf8(piece)));
+    return distinct;
+}
+
+// Loading a 200 MB text of ordinary words, against its floor, with the
+// program's peak memory.
+void bigLoad(const Settings& settings, std::vector<Row>& rows)
+{
+    Session session({}, {});
+    const qint64 size = settings.size(200'000'000);
+    session.host.openPath = session.path(QStringLiteral("big.txt"));
+    progress(QStringLiteral("big load: writing %1 bytes").arg(count(size)));
+    writeWordsText(session.host.openPath, size);
+    MainWindow& main = session.main();
+    settle();
+    const qint64 resting = statusKilobytes("VmHWM");
+    Runs runs;
+    Runs floor;
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 3;
+    for (int i = 0; i < reps; ++i) {
+        progress(QStringLiteral("big load: run %1 of %2").arg(i + 1).arg(reps));
+        runs.samples.push_back(watch([&] { main.mnuload_Click(); }));
+        check(main.lstw->count() == std::min(20000, int(size / 100)),
+              QStringLiteral("the big file was not learned"));
+        settle();
+        floor.samples.push_back(watch([&] { bigLoadFloor(session.host.openPath); }));
+    }
+    const qint64 peak = statusKilobytes("VmHWM");
+    const double toFloor
+        = double(runs.medianTime()) / double(std::max<qint64>(1, floor.medianTime()));
+    Row r = row(QStringLiteral("Load a big text of ordinary words"),
+                megabytes(size / 1024) + QStringLiteral(", 20,000 distinct words"), runs,
+                QStringLiteral("<= 2x floor, <= 1.5 s"));
+    r.extra = QStringLiteral("floor %1, %2x; peak memory %3 above resting")
+                  .arg(duration(floor.medianTime()), ratio(toFloor), megabytes(peak - resting));
+    r.result = judged(settings, toFloor <= 2 && runs.medianTime() <= seconds(1.5));
+    rows.push_back(r);
+    r = row(QStringLiteral("Big load floor: read, decode, cut, look up"),
+            megabytes(size / 1024), floor, QStringLiteral("-"));
+    r.gap = QStringLiteral("-");
+    r.result = QStringLiteral("-");
+    rows.push_back(r);
+}
+
 } // namespace
 
 QStringList scenarioKeys()
@@ -883,7 +958,8 @@ QStringList scenarioKeys()
             QStringLiteral("learnref"), QStringLiteral("startup"), QStringLiteral("save"),
             QStringLiteral("load"),     QStringLiteral("answer"),  QStringLiteral("answerref"),
             QStringLiteral("custom"),   QStringLiteral("poem"),    QStringLiteral("wordcount"),
-            QStringLiteral("contain"),  QStringLiteral("longword"), QStringLiteral("recovery")};
+            QStringLiteral("contain"),  QStringLiteral("longword"), QStringLiteral("recovery"),
+            QStringLiteral("bigload")};
 }
 
 std::vector<Row> runScenarios(const Settings& settings)
@@ -917,6 +993,8 @@ std::vector<Row> runScenarios(const Settings& settings)
         longWords(settings, rows);
     if (settings.wants(QStringLiteral("recovery")))
         recoveryFile(settings, rows);
+    if (settings.wants(QStringLiteral("bigload")))
+        bigLoad(settings, rows);
     return rows;
 }
 
