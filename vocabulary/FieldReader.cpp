@@ -79,46 +79,69 @@ void FieldReader::decode(QByteArrayView bytes)
 
 void FieldReader::cut(QStringView text)
 {
-    for (const QChar c : text) {
-        switch (m_state) {
-        case State::AfterCr:
-            m_state = State::FieldStart;
-            if (c == u'\n')
-                break;
-            [[fallthrough]];
-        case State::FieldStart:
-        case State::Blanks:
-            if (isBlank(c)) {
-                m_state = State::Blanks;
-            } else if (c == u'"') {
-                m_state = State::Quoted;
-            } else {
-                m_state = State::Unquoted;
-                endsField(c) ? endField(c) : void(m_field += c);
-            }
-            break;
-        case State::Unquoted:
-            endsField(c) ? endField(c) : void(m_field += c);
-            break;
-        case State::Quoted:
-            if (c == u'"')
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        // Inside a field, its text is taken a run at a time, up to the next
+        // character that may end it.
+        if (m_state == State::Unquoted) {
+            qsizetype end = i;
+            while (end < n && !endsField(text[end]))
+                ++end;
+            m_field += text.sliced(i, end - i);
+            if (end < n)
+                endField(text[end++]);
+            i = end;
+            continue;
+        }
+        if (m_state == State::Quoted) {
+            const qsizetype quote = text.indexOf(u'"', i);
+            const qsizetype end = quote < 0 ? n : quote;
+            m_field += text.sliced(i, end - i);
+            i = end;
+            if (quote >= 0) {
                 m_state = State::QuoteInQuoted;
-            else
-                m_field += c;
-            break;
-        case State::QuoteInQuoted:
-            if (c == u'"') { // doubled: one quote of the field
-                m_field += c;
-                m_state = State::Quoted;
-                break;
+                ++i;
             }
-            m_state = State::AfterQuoted;
-            [[fallthrough]];
-        case State::AfterQuoted:
-            if (endsField(c))
-                endField(c);
+            continue;
+        }
+        step(text[i++]);
+    }
+}
+
+void FieldReader::step(QChar c)
+{
+    switch (m_state) {
+    case State::AfterCr:
+        m_state = State::FieldStart;
+        if (c == u'\n')
+            break;
+        [[fallthrough]];
+    case State::FieldStart:
+    case State::Blanks:
+        if (isBlank(c)) {
+            m_state = State::Blanks;
+        } else if (c == u'"') {
+            m_state = State::Quoted;
+        } else {
+            m_state = State::Unquoted;
+            endsField(c) ? endField(c) : void(m_field += c);
+        }
+        break;
+    case State::Unquoted:
+    case State::Quoted:
+        break; // taken a run at a time by cut()
+    case State::QuoteInQuoted:
+        if (c == u'"') { // doubled: one quote of the field
+            m_field += c;
+            m_state = State::Quoted;
             break;
         }
+        m_state = State::AfterQuoted;
+        [[fallthrough]];
+    case State::AfterQuoted:
+        if (endsField(c))
+            endField(c);
+        break;
     }
 }
 

@@ -34,6 +34,8 @@ private:
 
     void decode(QByteArrayView bytes);
     void cut(QStringView text);
+    // One character at the edge of a field (cut() takes what lies inside).
+    void step(QChar c);
     void endField(QChar separator);
 
     QByteArray m_held; // bytes of a sequence that may go on in the next piece
