@@ -209,7 +209,7 @@ private slots:
             const auto small = rc::gen::element<QByteArray>(
                 "\"", ",", "\r", "\n", " ", "\t", "a", "\xC3\xA9", "\xE2\x82\xAC",
                 "\xF0\x9F\x98\x80", "\xEF\xBB\xBF", "\xC3", "\xE2\x82", "\xF0\x9F", "\x80", "\xFF",
-                "\xED\xA0\x80");
+                "\xED\xA0\x80", "\xC2\xA0", "\xDF\xBF", "\xE0\xA4\xA4", "\xF4\x8F\xBF\xBF");
             const auto run = rc::gen::map(rc::gen::inRange(60000, 70000),
                                           [](int n) { return QByteArray(n, 'b'); });
             QByteArray bytes;
