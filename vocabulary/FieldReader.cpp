@@ -59,9 +59,7 @@ void FieldReader::feed(QByteArrayView bytes)
 
 void FieldReader::finish()
 {
-    if (!m_begun && startsWithByteOrderMark(m_held))
-        m_held.remove(0, 3);
-    m_begun = true;
+    // Fewer than three bytes, if the mark was not looked for: not a mark.
     decode(m_held);
     m_held.clear();
     if (m_state != State::FieldStart && m_state != State::AfterCr)
