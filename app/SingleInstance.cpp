@@ -19,7 +19,7 @@ const QString kInterface = QStringLiteral("org.freedesktop.Application");
 // A start that finds the name taken waits this long for the first to answer.
 constexpr int kActivateTimeoutMs = 5000;
 
-// The object path of a bus name, as the freedesktop specification forms it.
+// The object path of a bus name: its dots become slashes, its dashes underscores.
 QString objectPath(const QString& busName)
 {
     return u'/' + QString(busName).replace(u'.', u'/').replace(u'-', u'_');
