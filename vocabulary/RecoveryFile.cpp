@@ -140,9 +140,8 @@ QByteArray changes(const StoreLists& before, const StoreLists& after)
         + "\r\n";
 }
 
-std::optional<StoreLists> read(const QByteArray& bytes)
+std::optional<StoreLists> read(const QStringList& fields)
 {
-    const QStringList fields = vocabfile::readFields(vocabfile::decodeText(bytes));
     if (fields.value(0) != kHeader || fields.value(1) != kVersion)
         return std::nullopt;
     // A count or position at field at, into number; false when there is none.

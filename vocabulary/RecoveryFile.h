@@ -39,9 +39,9 @@ QByteArray image(const StoreLists& lists);
 // after that stand in before (the same shared text, in the same order) are kept.
 QByteArray changes(const StoreLists& before, const StoreLists& after);
 
-// The lists at the file's last complete "end"; nothing when there is none or
-// the header is missing.
-std::optional<StoreLists> read(const QByteArray& bytes);
+// The lists at the last complete "end" of the file's fields; nothing when
+// there is none or the header is missing.
+std::optional<StoreLists> read(const QStringList& fields);
 
 // What the recovery file on disk holds, as its writer last left it.
 struct FileState {

@@ -2,6 +2,7 @@
 
 #include "host/Host.h"
 #include "host/ListBox.h"
+#include "vocabulary/VocabFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,14 +57,10 @@ void RecoverySnapshot::offerBack()
 {
     if (!QFileInfo::exists(m_path))
         return;
-    QFile file(m_path);
-    std::optional<recovery::StoreLists> found;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            found = recovery::read(bytes);
-    }
-    file.close();
+    // Read as any words file is: a path that is not a regular file is refused.
+    QStringList fields;
+    const std::optional<recovery::StoreLists> found
+        = vocabfile::loadFields(m_path, fields).ok ? recovery::read(fields) : std::nullopt;
     if (!found) {
         setAside();
         return;
@@ -72,12 +69,12 @@ void RecoverySnapshot::offerBack()
         QFile::remove(m_path); // nothing in it that the start-up files lack
         return;
     }
-    const QString question = QStringLiteral(
-        "Quibbler did not end normally last time. A copy of its unsaved lists was "
-        "kept: %1 and %2.\n\nDo you want them back?")
-        .arg(counted(found->words.size(), QStringLiteral("word"), QStringLiteral("words")),
-             counted(found->names.size(), QStringLiteral("proper noun"),
-                     QStringLiteral("proper nouns")));
+    const QString question
+        = QStringLiteral("Quibbler did not end normally last time. A copy of its unsaved lists was "
+                         "kept: %1 and %2.\n\nDo you want them back?")
+              .arg(counted(found->words.size(), QStringLiteral("word"), QStringLiteral("words")),
+                   counted(found->names.size(), QStringLiteral("proper noun"),
+                           QStringLiteral("proper nouns")));
     if (m_host.msgBox(question, Buttons::YesNo) != Answer::Yes) {
         QFile::remove(m_path);
         return;
@@ -96,8 +93,9 @@ void RecoverySnapshot::setAside()
         aside = m_path + QStringLiteral(".unreadable-%1").arg(n);
     const QString where = QDir::toNativeSeparators(m_path);
     if (QFile::rename(m_path, aside)) {
-        m_host.msgBox(QStringLiteral("The recovery copy %1 could not be read. It was set aside as %2.")
-                          .arg(where, QDir::toNativeSeparators(aside)));
+        m_host.msgBox(
+            QStringLiteral("The recovery copy %1 could not be read. It was set aside as %2.")
+                .arg(where, QDir::toNativeSeparators(aside)));
     } else {
         m_host.msgBox(
             QStringLiteral("The recovery copy %1 could not be read, nor set aside.").arg(where));

@@ -236,6 +236,9 @@ private slots:
     {
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"recovery"_s);
+        const auto readBack = [](const QByteArray& bytes) {
+            return recovery::read(vocabfile::readFields(vocabfile::decodeText(bytes)));
+        };
         const bool held = rc::check("the recovery file reads back as the lists", [&] {
             QFile::remove(path);
             recovery::StoreLists lists; // saved: none
@@ -259,13 +262,13 @@ private slots:
                     state = recovery::update(path, state, {}, lists).state;
                     const QByteArray bytes = readFile(path);
                     const bool none = lists.words.isEmpty() && lists.names.isEmpty();
-                    const auto back = recovery::read(bytes).value_or(recovery::StoreLists{});
+                    const auto back = readBack(bytes).value_or(recovery::StoreLists{});
                     RC_ASSERT((none ? bytes == "<missing>"
                                     : back.words == lists.words && back.names == lists.names));
                     if (!previous || !bytes.startsWith(old) || bytes == old)
                         continue;
-                    const auto cut = recovery::read(
-                        bytes.first(*rc::gen::inRange(old.size(), bytes.size() - 2)));
+                    const auto cut
+                        = readBack(bytes.first(*rc::gen::inRange(old.size(), bytes.size() - 2)));
                     RC_ASSERT(cut && cut->words == previous->words
                               && cut->names == previous->names);
                 }
