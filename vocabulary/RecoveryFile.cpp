@@ -2,10 +2,8 @@
 
 #include "vocabulary/VocabFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -24,6 +22,8 @@ const QString kVersion = QStringLiteral("1");
 // The file may hold this much beyond twice the lists before it is written
 // whole again; every byte appended is then rewritten at most once.
 constexpr qint64 kSlackBytes = 1 << 20;
+
+const QString kFailure = QStringLiteral("Could not keep a recovery copy of the words in");
 
 bool sameEntry(const QString& a, const QString& b)
 {
@@ -70,22 +70,15 @@ qint64 imageEstimate(const StoreLists& lists)
 
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Could not keep a recovery copy of the words in %1: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return vocabfile::failed(kFailure, path, reason).error;
 }
 
 Update writeWhole(const QString& path, const StoreLists& now)
 {
     const QByteArray bytes = image(now);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {{}, failure(path, file.errorString())};
-    if (const QString reason = vocabfile::writeImage(file, bytes); !reason.isEmpty()) {
-        file.cancelWriting();
-        return {{}, failure(path, reason)};
-    }
-    if (!file.commit())
-        return {{}, failure(path, file.errorString())};
+    if (const vocabfile::FileResult saved = vocabfile::replaceFile(path, bytes, kFailure);
+        !saved.ok)
+        return {{}, saved.error};
     return {{now, bytes.size()}, {}};
 }
 
@@ -155,16 +148,16 @@ std::optional<StoreLists> read(const QStringList& fields)
     for (qsizetype i = 2; i < fields.size();) {
         const QString& op = fields[i];
         QStringList* list = op == u"words" || op == u"words-" ? &lists.words
-            : op == u"names" || op == u"names-"             ? &lists.names
-                                                            : nullptr;
+            : op == u"names" || op == u"names-"               ? &lists.names
+                                                              : nullptr;
         const bool removal = op.endsWith(u'-');
         qsizetype first = 0;
         qsizetype second = 0;
         if (list && !removal && number(i + 1, first) && first <= fields.size() - i - 2) {
             list->append(fields.sliced(i + 2, first));
             i += 2 + first;
-        } else if (list && removal && number(i + 1, first)
-                   && number(i + 2, second) && first + second <= list->size()) {
+        } else if (list && removal && number(i + 1, first) && number(i + 2, second)
+                   && first + second <= list->size()) {
             list->remove(first, second);
             i += 3;
         } else if (op == u"end" && number(i + 1, first) && number(i + 2, second)

@@ -1,6 +1,5 @@
 #include "vocabulary/VocabFile.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,7 +78,6 @@ bool endsField(QChar c)
     return c == u',' || c == u'\r' || c == u'\n';
 }
 
-
 // Why the path cannot be used as a words file; empty when it is a regular file
 // (also through a symbolic link) or does not exist. Opening a pipe would block
 // and replacing a device node would destroy it, so only regular files pass.
@@ -95,13 +93,13 @@ QString whyUnusable(const QString& path)
     return QStringLiteral("it is not a regular file");
 }
 
-FileResult failure(const QString& what, const QString& path, const QString& reason)
+} // namespace
+
+FileResult failed(const QString& what, const QString& path, const QString& reason)
 {
     // Multi-argument arg() substitutes once, so a '%' in the path stays as it is.
     return {false, QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason)};
 }
-
-} // namespace
 
 // A short write is followed by one for the rest: a file that hits its limit
 // takes part of a block without an error, and the next write then fails with
@@ -227,21 +225,25 @@ QByteArray encodeEntries(const QStringList& entries)
 
 FileResult saveEntries(const QString& path, const QStringList& entries)
 {
-    const QString what = QStringLiteral("Could not save the words to");
+    return replaceFile(path, encodeEntries(entries), QStringLiteral("Could not save the words to"));
+}
+
+FileResult replaceFile(const QString& path, const QByteArray& image, const QString& what)
+{
     // QSaveFile would rename its temporary file over whatever the path names,
     // a device node included, so anything but a regular file is refused first.
     if (const QString reason = whyUnusable(path); !reason.isEmpty())
-        return failure(what, path, reason);
+        return failed(what, path, reason);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(what, path, file.errorString());
-    if (const QString reason = writeImage(file, encodeEntries(entries)); !reason.isEmpty()) {
+        return failed(what, path, file.errorString());
+    if (const QString reason = writeImage(file, image); !reason.isEmpty()) {
         file.cancelWriting(); // the temporary file goes, the old file stays
-        return failure(what, path, reason);
+        return failed(what, path, reason);
     }
     if (!file.commit())
-        return failure(what, path, file.errorString());
+        return failed(what, path, file.errorString());
     return {};
 }
 
@@ -259,9 +261,9 @@ FileResult loadFields(const QString& path, QStringList& fields)
 FieldFile::FieldFile(const QString& path) : m_path(path), m_file(path)
 {
     if (const QString reason = whyUnusable(path); !reason.isEmpty())
-        m_result = failure(kReadFailure, path, reason);
+        m_result = failed(kReadFailure, path, reason);
     else if (!m_file.open(QIODevice::ReadOnly))
-        m_result = failure(kReadFailure, path, m_file.errorString());
+        m_result = failed(kReadFailure, path, m_file.errorString());
     m_done = !m_result.ok;
 }
 
@@ -271,7 +273,7 @@ bool FieldFile::readPiece(QStringList& fields)
         return false;
     const QByteArray piece = m_file.read(kReadPieceBytes);
     if (m_file.error() != QFileDevice::NoError) {
-        m_result = failure(kReadFailure, m_path, m_file.errorString());
+        m_result = failed(kReadFailure, m_path, m_file.errorString());
         m_done = true;
         return false;
     }
@@ -291,7 +293,7 @@ FileResult ensureExists(const QString& path)
     const QString what = existed ? QStringLiteral("Could not open the file")
                                  : QStringLiteral("Could not create the file");
     if (const QString reason = whyUnusable(path); !reason.isEmpty())
-        return failure(what, path, reason);
+        return failed(what, path, reason);
     // An existing file is only read: one the user may not write is still read.
     if (existed)
         return {};
@@ -299,7 +301,7 @@ FileResult ensureExists(const QString& path)
     // Append mode creates a missing file and never truncates one made meanwhile.
     QFile file(path);
     if (!file.open(QIODevice::Append))
-        return failure(what, path, file.errorString());
+        return failed(what, path, file.errorString());
     file.close();
     return {};
 }

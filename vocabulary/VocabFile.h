@@ -49,10 +49,17 @@ struct FileResult {
     QString error;
 };
 
+// A failure as the user is told of it: "what path: reason".
+FileResult failed(const QString& what, const QString& path, const QString& reason);
+
 // Replaces the file at path with the entries, atomically: a save that fails
 // leaves the old file as it was. An existing path that is not a regular file
 // (a folder, a device, a pipe) is refused.
 FileResult saveEntries(const QString& path, const QStringList& entries);
+
+// Replaces the file at path with the image as saveEntries does; a failure's
+// message starts with what.
+FileResult replaceFile(const QString& path, const QByteArray& image, const QString& what);
 
 // Reads the whole file at path and cuts it into fields. On failure fields are
 // left as they were; a path that is not a regular file is refused unopened.
