@@ -140,7 +140,7 @@ std::optional<StoreLists> read(const QStringList& fields)
     // A count or position at field at, into number; false when there is none.
     const auto number = [&fields](qsizetype at, qsizetype& number) {
         bool ok = false;
-        number = at < fields.size() ? fields[at].toLongLong(&ok) : -1;
+        number = fields.value(at).toLongLong(&ok);
         return ok && number >= 0;
     };
     StoreLists lists;
