@@ -108,7 +108,10 @@ private slots:
             ListBox list;
             QStringList model;
             int selected = -1;
+            int told = 0; // every change is told
+            QObject::connect(&list, &ListBox::entriesChanged, [&told] { ++told; });
             for (int step = *rc::gen::inRange(1, 40); step > 0; --step) {
+                const QStringList before = model;
                 // A list filled to its end makes every later step slow: now and then.
                 const Op op = *rc::gen::inRange(0, 30) == 0
                     ? Fill
@@ -150,6 +153,7 @@ private slots:
                     }
                 }
                 RC_ASSERT(list.entries() == model);
+                RC_ASSERT(std::exchange(told, 0) > 0 || model == before);
                 RC_ASSERT(list.selectedPos() == selected);
                 // The plain rule: the first entry equal to the text once both are upper-cased.
                 QStringList uppers, probes{*entry(), *entry(), u"STRASSE"_s, u"ʼN"_s, "FF"};
