@@ -27,12 +27,18 @@ size_t qHash(const FloorKey& key, size_t seed) noexcept
 
 } // namespace
 
-qsizetype learnFloor(const QString& text)
+struct LearnFloor::Seen : QHash<FloorKey, qsizetype> { };
+
+LearnFloor::LearnFloor() : m_seen(std::make_unique<Seen>()) { }
+
+LearnFloor::~LearnFloor() = default;
+
+qsizetype LearnFloor::learn(QStringView text)
 {
     bool delimiter[128] = {};
     for (const char c : {' ', ';', '.', ',', '!', '?', ':', '\r', '\n', '\t', '"'})
         delimiter[static_cast<unsigned char>(c)] = true;
-    QHash<FloorKey, qsizetype> seen;
+    Seen& seen = *m_seen;
     QVarLengthArray<QChar, 64> upper;
     const auto take = [&](QStringView word) {
         if (word.isEmpty())
@@ -51,7 +57,7 @@ qsizetype learnFloor(const QString& text)
             seen.insert({ascii ? QString(upper.constData(), upper.size()) : key.text}, seen.size());
     };
     qsizetype start = 0;
-    const QChar* data = text.constData();
+    const QChar* data = text.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = data[i].unicode();
         if (c < 0x80 && delimiter[c]) {
@@ -61,6 +67,11 @@ qsizetype learnFloor(const QString& text)
     }
     take(QStringView(data + start, text.size() - start));
     return seen.size();
+}
+
+qsizetype learnFloor(const QString& text)
+{
+    return LearnFloor().learn(text);
 }
 
 QString answerFloor(const QStringList& words, int count, RandomSource& random)

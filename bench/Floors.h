@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <memory>
 
 namespace quibbler {
 class RandomSource;
@@ -17,6 +20,19 @@ namespace quibbler::bench {
 // of the distinct words seen so far, inserting the new ones. Returns how many
 // distinct words there were.
 qsizetype learnFloor(const QString& text);
+
+// The same over a text taken in pieces, one hash for them all (a word cut
+// where a piece ends counts as two).
+class LearnFloor {
+public:
+    LearnFloor();
+    ~LearnFloor();
+    qsizetype learn(QStringView text);
+
+private:
+    struct Seen;
+    std::unique_ptr<Seen> m_seen;
+};
 
 // An answer: draws count indices from the random source and joins the drawn
 // words with blanks into one string.

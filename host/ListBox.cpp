@@ -30,54 +30,7 @@ protected:
     }
 };
 
-// ASCII letters upper-cased; QString::toUpper's full rules for the rest.
-constexpr bool isAscii(char16_t c)
-{
-    return c < 0x80;
-}
-
-constexpr char16_t asciiUpper(char16_t c)
-{
-    return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
-}
-
-bool isAscii(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return isAscii(c.unicode()); });
-}
-
-// FNV-1a over the upper-cased characters, whichever way they were upper-cased.
-struct UpperHash {
-    quint64 value;
-    void add(char16_t c) { value = (value ^ c) * 0x100000001B3ULL; }
-};
-
 } // namespace
-
-bool operator==(ListBox::UpperKey a, ListBox::UpperKey b) noexcept
-{
-    if (isAscii(a.text) && isAscii(b.text)) {
-        return a.text.size() == b.text.size()
-            && std::equal(a.text.begin(), a.text.end(), b.text.begin(), [](QChar x, QChar y) {
-                   return asciiUpper(x.unicode()) == asciiUpper(y.unicode());
-               });
-    }
-    // Upper-casing may change the length: "straße" is "STRASSE".
-    return a.text.toString().toUpper() == b.text.toString().toUpper();
-}
-
-size_t qHash(ListBox::UpperKey key, size_t seed) noexcept
-{
-    UpperHash hash{0xCBF29CE484222325ULL ^ seed};
-    if (isAscii(key.text)) {
-        for (const QChar c : key.text)
-            hash.add(asciiUpper(c.unicode()));
-    } else {
-        for (const QChar c : key.text.toString().toUpper())
-            hash.add(c.unicode());
-    }
-    return static_cast<size_t>(hash.value ^ (hash.value >> 29));
-}
 
 // The entries as the view sees them: those it has been told about so far.
 class ListBox::Model : public QAbstractListModel {
@@ -183,13 +136,11 @@ void ListBox::removeAt(int position)
     showAppended();
     if (position == count() - 1 && position < m_indexed) {
         // Dropping the last entry moves no other entry: the index stays good.
-        const auto it = m_firstByUpper.constFind({m_entries.at(position)});
-        if (it != m_firstByUpper.cend() && it->position == position)
-            m_firstByUpper.erase(it);
+        m_index.removeLast(m_entries, position);
         --m_indexed;
     } else if (position < m_indexed) {
         // Positions after the removed entry move; the index is rebuilt on next use.
-        m_firstByUpper.clear();
+        m_index.clear();
         m_indexed = 0;
     }
     m_model->beginRemoveRows({}, position, position);
@@ -205,7 +156,7 @@ void ListBox::clearAll()
     m_entries.clear();
     m_model->shown = 0;
     m_model->endResetModel();
-    m_firstByUpper.clear();
+    m_index.clear();
     m_indexed = 0;
     emit entriesChanged();
 }
@@ -244,24 +195,18 @@ QString ListBox::selectedText() const
 int ListBox::findIgnoringCase(QStringView text) const
 {
     updateIndex();
-    return m_firstByUpper.value({text}).position;
+    return m_index.find(text, m_entries);
 }
 
 void ListBox::updateIndex() const
 {
     if (m_indexed == count())
         return;
-    // A batch (start-up, a load) is indexed in one go, without rehashing on the way.
+    // A batch (start-up, a load) is indexed in one go, without regrowing on the way.
     if (count() - m_indexed > 1000)
-        m_firstByUpper.reserve(count());
-    // Forwards, so that the first of equal entries is both the key and its
-    // position: the key views that entry's own text, which lives as long as
-    // the entry does. One look-up per entry: a new key starts at "none".
-    for (; m_indexed < count(); ++m_indexed) {
-        int& first = m_firstByUpper[UpperKey{m_entries.at(m_indexed)}].position;
-        if (first < 0)
-            first = m_indexed;
-    }
+        m_index.reserve(count());
+    for (; m_indexed < count(); ++m_indexed)
+        m_index.add(m_entries, m_indexed);
 }
 
 } // namespace quibbler

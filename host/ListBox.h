@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "host/CaselessIndex.h"
+
 #include <QListView>
 #include <QString>
 #include <QStringList>
@@ -52,17 +53,6 @@ public:
     int findIgnoringCase(QStringView text) const;
     int findIgnoringCase(const QString& text) const { return findIgnoringCase(QStringView(text)); }
 
-    // An entry, or a word looked for, as the index compares it: upper-cased,
-    // on the fly. The index holds views of the entries themselves, so that
-    // filling a list allocates nothing for it; and Qt's own string hash costs
-    // about a hundred nanoseconds on some machines, as much as the rest of
-    // learning a word, so the index hashes with a simpler mix of its own.
-    struct UpperKey {
-        QStringView text;
-        friend bool operator==(UpperKey a, UpperKey b) noexcept;
-        friend size_t qHash(UpperKey key, size_t seed) noexcept;
-    };
-
 signals:
     // An entry was added or removed.
     void entriesChanged();
@@ -76,10 +66,7 @@ private:
 
     QStringList m_entries;
     Model* m_model;
-    struct First {
-        int position = -1;
-    };
-    mutable QHash<UpperKey, First> m_firstByUpper;
+    mutable CaselessIndex m_index;
     // Entries before this position are in the index.
     mutable int m_indexed = 0;
     mutable bool m_showPending = false;

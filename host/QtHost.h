@@ -50,6 +50,7 @@ private:
     std::unique_ptr<ButtonEnterKey> m_enterKey;
     GeneratorRandom m_random;
     qint64 m_lastYield = 0; // milliseconds of coarseMilliseconds()
+    int m_callsToClock = 0;
 };
 
 // "Text Files (*.txt)|*.txt|" as Qt name filters: one "Description (pattern)" per pair.

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <utility>
 
 namespace quibbler {
 
@@ -33,9 +34,10 @@ public:
           m_wide(std::any_of(delimiters.begin(), delimiters.end(),
                              [](QChar c) { return c.isHighSurrogate(); }))
     {
+        m_ascii[u'_'] = Kind::Underscore;
         for (const QChar c : delimiters) {
             if (c.unicode() < 0x80)
-                m_ascii[c.unicode() >> 6] |= quint64(1) << (c.unicode() & 63);
+                m_ascii[c.unicode()] = Kind::Delimiter;
             else
                 m_beyondAscii = true;
         }
@@ -51,15 +53,26 @@ public:
                 return false;
             piece = piece.sliced(1);
         }
+        const QChar* const text = piece.data();
+        const qsizetype n = piece.size();
         qsizetype start = 0;
-        for (qsizetype i = 0; i < piece.size(); ++i) {
-            const QChar c = piece.at(i);
+        for (qsizetype i = 0; i < n; ++i) {
+            // One look in a table for an ASCII character: the common case.
+            const char16_t c = text[i].unicode();
             qsizetype width = 1;
-            if (c.isSurrogate()) {
-                if (!m_wide || i + 1 == piece.size() || !isDelimiterPair(c, piece.at(i + 1)))
+            if (c < 0x80) {
+                const Kind kind = m_ascii[c];
+                if (kind == Kind::Letter)
+                    continue;
+                if (kind == Kind::Underscore) {
+                    m_underscore = true;
+                    continue;
+                }
+            } else if (QChar::isSurrogate(c)) {
+                if (!m_wide || i + 1 == n || !isDelimiterPair(text[i], text[i + 1]))
                     continue;
                 width = 2;
-            } else if (!isDelimiter(c)) {
+            } else if (!m_beyondAscii || !m_delimiters.contains(text[i])) {
                 continue;
             }
             if (!hand(piece.sliced(start, i - start), visit))
@@ -87,14 +100,7 @@ public:
     template <typename Visit> bool finish(Visit&& visit) { return hand({}, visit); }
 
 private:
-    // Asked of every character of a text being learned: a bit test for ASCII.
-    bool isDelimiter(QChar c) const
-    {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            return (m_ascii[u >> 6] >> (u & 63)) & 1;
-        return m_beyondAscii && m_delimiters.contains(c);
-    }
+    enum class Kind : quint8 { Letter, Delimiter, Underscore };
 
     bool isDelimiterPair(QChar high, QChar low) const
     {
@@ -113,7 +119,7 @@ private:
             m_carried.resize(0);
             run = m_word;
         }
-        if (std::any_of(run.begin(), run.end(), [](QChar c) { return c == u'_'; })) {
+        if (std::exchange(m_underscore, false)) {
             if (run.data() != m_word.constData())
                 m_word = run.toString();
             m_word.replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -124,8 +130,9 @@ private:
 
     QStringView m_delimiters;
     bool m_wide; // some delimiter lies outside the basic plane
-    quint64 m_ascii[2] = {}; // a bit for each ASCII delimiter
+    Kind m_ascii[0x80] = {}; // what each ASCII character is
     bool m_beyondAscii = false;
+    bool m_underscore = false; // the run under way holds an underscore
     QString m_carried;
     QString m_word;
 };

@@ -31,128 +31,191 @@ int sequenceLength(unsigned char lead)
     return 0;
 }
 
+// How many of the bytes can be decoded now: a sequence whose lead byte is
+// among the last three, and that needs more bytes than follow it, waits for
+// the next piece, where it may go on. No sequence can run across the point
+// this gives, as a lead byte never lies inside a sequence.
+qsizetype readyBytes(QByteArrayView bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype k = std::min<qsizetype>(3, size); k >= 1; --k) {
+        if (sequenceLength(static_cast<unsigned char>(bytes[size - k])) > k)
+            return size - k;
+    }
+    return size;
+}
+
 } // namespace
 
-void FieldReader::feed(QByteArrayView bytes)
+FieldReader::Visit FieldReader::keep()
 {
-    m_held.append(bytes);
-    if (!m_begun) {
-        if (m_held.size() < 3)
-            return; // the byte order mark may not be whole yet
-        if (startsWithByteOrderMark(m_held))
-            m_held.remove(0, 3);
-        m_begun = true;
-    }
-    // A sequence whose lead byte is among the last three bytes, and that needs
-    // more bytes than follow it, waits for the next piece: it may go on there.
-    const qsizetype size = m_held.size();
-    qsizetype ready = size;
-    for (qsizetype k = std::min<qsizetype>(3, size); k >= 1; --k) {
-        if (sequenceLength(static_cast<unsigned char>(m_held[size - k])) > k) {
-            ready = size - k;
-            break;
+    return [this](QStringView field) {
+        m_fields.append(field.toString());
+        return true;
+    };
+}
+
+bool FieldReader::feed(QByteArrayView bytes, const Visit& visit)
+{
+    if (m_stopped)
+        return false;
+    // While bytes are held they are joined a byte at a time: a few bytes at
+    // most, where a sequence or the byte order mark was cut.
+    while (!bytes.isEmpty() && (!m_begun || !m_held.isEmpty())) {
+        m_held.append(bytes.front());
+        bytes = bytes.sliced(1);
+        if (!m_begun) {
+            if (m_held.size() < 3)
+                continue;
+            if (startsWithByteOrderMark(m_held))
+                m_held.clear();
+            m_begun = true;
         }
+        const qsizetype ready = readyBytes(m_held);
+        if (!decode(QByteArrayView(m_held).first(ready), visit))
+            return false;
+        m_held.remove(0, ready);
     }
-    decode(QByteArrayView(m_held).first(ready));
-    m_held.remove(0, ready);
+    if (bytes.isEmpty())
+        return true;
+    // The rest is decoded where it lies.
+    const qsizetype ready = readyBytes(bytes);
+    m_held = bytes.sliced(ready).toByteArray();
+    return decode(bytes.first(ready), visit);
 }
 
-void FieldReader::finish()
+bool FieldReader::finish(const Visit& visit)
 {
+    if (m_stopped)
+        return false;
     // Fewer than three bytes, if the mark was not looked for: not a mark.
-    decode(m_held);
-    m_held.clear();
-    if (m_state != State::FieldStart && m_state != State::AfterCr)
-        endField(u'\n');
+    const QByteArray rest = std::exchange(m_held, {});
+    if (!decode(rest, visit))
+        return false;
+    if (m_state != State::FieldStart && m_state != State::AfterCr && !endField(u'\n', visit))
+        return false;
     m_state = State::FieldStart;
+    return true;
 }
 
-void FieldReader::decode(QByteArrayView bytes)
+bool FieldReader::decode(QByteArrayView bytes, const Visit& visit)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    // One text for every piece: its room is allocated once.
+    m_text.resize(bytes.size());
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    text.truncate(decodeInto(p, p + bytes.size(), text.data()) - text.constData());
-    cut(text);
+    m_text.truncate(decodeInto(p, p + bytes.size(), m_text.data()) - m_text.constData());
+    return cut(visit);
 }
 
-void FieldReader::cut(QStringView text)
+bool FieldReader::cut(const Visit& visit)
 {
+    const QStringView text = m_text;
     const qsizetype n = text.size();
+    m_copied = !m_field.isEmpty();
+    m_from = m_to = 0;
     for (qsizetype i = 0; i < n;) {
-        // Inside a field, its text is taken a run at a time, up to the next
-        // character that may end it.
-        if (m_state == State::Unquoted) {
+        const QChar c = text[i];
+        switch (m_state) {
+        case State::Unquoted: {
+            // Inside a field, its text is taken a run at a time, up to the
+            // next character that may end it.
             qsizetype end = i;
             while (end < n && !endsField(text[end]))
                 ++end;
-            m_field += text.sliced(i, end - i);
-            if (end < n)
-                endField(text[end++]);
+            take(i, end);
             i = end;
-            continue;
+            if (i < n && !endField(text[i++], visit))
+                return false;
+            break;
         }
-        if (m_state == State::Quoted) {
+        case State::Quoted: {
             const qsizetype quote = text.indexOf(u'"', i);
             const qsizetype end = quote < 0 ? n : quote;
-            m_field += text.sliced(i, end - i);
+            take(i, end);
             i = end;
             if (quote >= 0) {
                 m_state = State::QuoteInQuoted;
                 ++i;
             }
-            continue;
-        }
-        step(text[i++]);
-    }
-}
-
-void FieldReader::step(QChar c)
-{
-    switch (m_state) {
-    case State::AfterCr:
-        m_state = State::FieldStart;
-        if (c == u'\n')
-            break;
-        [[fallthrough]];
-    case State::FieldStart:
-    case State::Blanks:
-        if (isBlank(c)) {
-            m_state = State::Blanks;
-        } else if (c == u'"') {
-            m_state = State::Quoted;
-        } else {
-            m_state = State::Unquoted;
-            endsField(c) ? endField(c) : void(m_field += c);
-        }
-        break;
-    case State::Unquoted:
-    case State::Quoted:
-        break; // taken a run at a time by cut()
-    case State::QuoteInQuoted:
-        if (c == u'"') { // doubled: one quote of the field
-            m_field += c;
-            m_state = State::Quoted;
             break;
         }
-        m_state = State::AfterQuoted;
-        [[fallthrough]];
-    case State::AfterQuoted:
-        if (endsField(c))
-            endField(c);
-        break;
+        case State::AfterCr:
+            m_state = State::FieldStart;
+            if (c == u'\n') {
+                ++i;
+                break;
+            }
+            [[fallthrough]];
+        case State::FieldStart:
+        case State::Blanks:
+            if (isBlank(c)) {
+                m_state = State::Blanks;
+                ++i;
+            } else if (c == u'"') {
+                m_state = State::Quoted;
+                ++i;
+            } else {
+                m_state = State::Unquoted; // its run starts here, or it is empty
+            }
+            break;
+        case State::QuoteInQuoted:
+            if (c == u'"') { // doubled: one quote of the field
+                take(i, i + 1);
+                m_state = State::Quoted;
+                ++i;
+                break;
+            }
+            m_state = State::AfterQuoted;
+            [[fallthrough]];
+        case State::AfterQuoted:
+            ++i;
+            if (endsField(c) && !endField(c, visit))
+                return false;
+            break;
+        }
     }
+    // The field under way goes on in the next piece, which this text's room
+    // will hold: what it has so far is copied out.
+    if (!m_copied)
+        m_field = text.sliced(m_from, m_to - m_from).toString();
+    return true;
 }
 
-void FieldReader::endField(QChar separator)
+void FieldReader::take(qsizetype from, qsizetype to)
 {
+    if (from == to)
+        return;
+    if (!m_copied) {
+        if (m_from == m_to) {
+            m_from = from;
+            m_to = to;
+            return;
+        }
+        if (m_to == from) {
+            m_to = to;
+            return;
+        }
+        m_field = QStringView(m_text).sliced(m_from, m_to - m_from).toString();
+        m_copied = true;
+    }
+    m_field += QStringView(m_text).sliced(from, to - from);
+}
+
+bool FieldReader::endField(QChar separator, const Visit& visit)
+{
+    QStringView field
+        = m_copied ? QStringView(m_field) : QStringView(m_text).sliced(m_from, m_to - m_from);
     if (m_state == State::Unquoted) {
-        qsizetype end = m_field.size();
-        while (end > 0 && isBlank(m_field[end - 1]))
-            --end;
-        m_field.truncate(end);
+        while (!field.isEmpty() && isBlank(field.back()))
+            field.chop(1);
     }
-    m_fields.append(std::exchange(m_field, {}));
     m_state = separator == u'\r' ? State::AfterCr : State::FieldStart;
+    const bool going = visit(field);
+    m_field.clear();
+    m_copied = false;
+    m_from = m_to = 0;
+    m_stopped = !going;
+    return going;
 }
 
 } // namespace quibbler::vocabfile

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
+#include <functional>
 #include <utility>
 
 namespace quibbler::vocabfile {
@@ -13,12 +15,19 @@ namespace quibbler::vocabfile {
 // readFields(decodeText(all the bytes)).
 class FieldReader {
 public:
-    // Takes the next bytes of the file.
-    void feed(QByteArrayView bytes);
-    // The file has ended: the field under way, if any, is complete.
-    void finish();
+    // Takes each field as soon as it is complete; the view lasts until it
+    // returns. Returning false stops the reading for good.
+    using Visit = std::function<bool(QStringView field)>;
 
-    // The fields completed so far, handed over.
+    // Takes the next bytes of the file. False once a visit has stopped it.
+    bool feed(QByteArrayView bytes, const Visit& visit);
+    // The file has ended: the field under way, if any, is complete.
+    bool finish(const Visit& visit);
+
+    // The same, keeping the fields for takeFields.
+    void feed(QByteArrayView bytes) { feed(bytes, keep()); }
+    void finish() { finish(keep()); }
+    // The fields kept so far, handed over.
     QStringList takeFields() { return std::exchange(m_fields, {}); }
 
 private:
@@ -32,15 +41,25 @@ private:
         AfterCr, // a CR ended a field; an LF right after it belongs to it
     };
 
-    void decode(QByteArrayView bytes);
-    void cut(QStringView text);
-    // One character at the edge of a field (cut() takes what lies inside).
-    void step(QChar c);
-    void endField(QChar separator);
+    Visit keep();
+    bool decode(QByteArrayView bytes, const Visit& visit);
+    bool cut(const Visit& visit);
+    // Adds text[from, to) to the field under way.
+    void take(qsizetype from, qsizetype to);
+    bool endField(QChar separator, const Visit& visit);
 
-    QByteArray m_held; // bytes of a sequence that may go on in the next piece
+    // Bytes of a sequence that may go on in the next piece (or, before the
+    // byte order mark was looked for, the file's first bytes).
+    QByteArray m_held;
     bool m_begun = false; // the byte order mark has been looked for
+    bool m_stopped = false;
     State m_state = State::FieldStart;
+    QString m_text; // the piece being cut, decoded
+    // The field under way: text[m_from, m_to) of this piece while it is one
+    // stretch of it, else (once it spans pieces or skips a quote) m_field.
+    qsizetype m_from = 0;
+    qsizetype m_to = 0;
+    bool m_copied = false;
     QString m_field;
     QStringList m_fields;
 };

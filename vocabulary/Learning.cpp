@@ -130,11 +130,6 @@ bool MainWindow::LearnReg()
     return !learner.overflowed();
 }
 
-bool MainWindow::learnWords(StoreLearner& learner, QStringView text, const QString& delimiters)
-{
-    return forEachRun(text, delimiters, [&](QStringView word) { return learnWord(learner, word); });
-}
-
 bool MainWindow::learnWord(StoreLearner& learner, QStringView word)
 {
     // Keeps the working screen alive through long texts.

@@ -181,7 +181,6 @@ private:
     void buildMenus();
     void connectHandlers();
     // False when the user stopped it; the words taken so far stay learned.
-    bool learnWords(StoreLearner& learner, QStringView text, const QString& delimiters);
     bool learnWord(StoreLearner& learner, QStringView word);
     void readStartupFiles();
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quibbler::vocabfile {
 
@@ -136,6 +137,16 @@ bool startsWithByteOrderMark(QByteArrayView bytes)
 QChar* decodeInto(const unsigned char* p, const unsigned char* end, QChar* out)
 {
     while (p < end) {
+        // Text is mostly ASCII: eight bytes at a time while no high bit is set.
+        for (quint64 eight = 0; end - p >= 8; p += 8, out += 8) {
+            std::memcpy(&eight, p, 8);
+            if (eight & 0x8080808080808080ULL)
+                break;
+            for (int k = 0; k < 8; ++k)
+                out[k] = QChar(char16_t(p[k]));
+        }
+        if (p == end)
+            break;
         const unsigned char byte = *p;
         if (byte < 0x80) {
             *out++ = QChar(char16_t(byte));
@@ -251,8 +262,11 @@ FileResult loadFields(const QString& path, QStringList& fields)
 {
     FieldFile file(path);
     QStringList all;
-    for (QStringList piece; file.readPiece(piece);)
-        all += piece;
+    const auto keep = [&all](QStringView field) {
+        all.append(field.toString());
+        return true;
+    };
+    while (file.readPiece(keep)) { }
     if (file.result().ok)
         fields = std::move(all);
     return file.result();
@@ -264,27 +278,38 @@ FieldFile::FieldFile(const QString& path) : m_path(path), m_file(path)
         m_result = failed(kReadFailure, path, reason);
     else if (!m_file.open(QIODevice::ReadOnly))
         m_result = failed(kReadFailure, path, m_file.errorString());
+    else
+        m_size = m_file.size();
     m_done = !m_result.ok;
 }
 
-bool FieldFile::readPiece(QStringList& fields)
+bool FieldFile::readPiece(const FieldReader::Visit& visit)
 {
     if (m_done)
         return false;
-    const QByteArray piece = m_file.read(kReadPieceBytes);
-    if (m_file.error() != QFileDevice::NoError) {
+    m_piece.resize(kReadPieceBytes);
+    const qint64 length = m_file.read(m_piece.data(), kReadPieceBytes);
+    if (length < 0 || m_file.error() != QFileDevice::NoError) {
         m_result = failed(kReadFailure, m_path, m_file.errorString());
         m_done = true;
         return false;
     }
-    if (piece.isEmpty()) {
-        m_reader.finish();
+    m_read += length;
+    if (length == 0) {
         m_done = true;
-    } else {
-        m_reader.feed(piece);
+        return m_reader.finish(visit);
     }
-    fields = m_reader.takeFields();
-    return true;
+    m_done = !m_reader.feed(QByteArrayView(m_piece).first(length), visit);
+    return !m_done;
+}
+
+bool FieldFile::readPiece(QStringList& fields)
+{
+    fields.clear();
+    return readPiece([&fields](QStringView field) {
+        fields.append(field.toString());
+        return true;
+    });
 }
 
 FileResult ensureExists(const QString& path)

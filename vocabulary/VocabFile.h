@@ -65,9 +65,8 @@ FileResult replaceFile(const QString& path, const QByteArray& image, const QStri
 // left as they were; a path that is not a regular file is refused unopened.
 FileResult loadFields(const QString& path, QStringList& fields);
 
-// A file read a piece at a time, so that memory does not grow with its size:
-// each piece gives the fields it completes. A path that is not a regular file
-// is refused unopened.
+// A file read a piece at a time, so that memory does not grow with its size.
+// A path that is not a regular file is refused unopened.
 class FieldFile {
 public:
     explicit FieldFile(const QString& path);
@@ -75,15 +74,25 @@ public:
     // Opened, and read without a failure so far; else error says why.
     const FileResult& result() const { return m_result; }
 
-    // Reads the next piece and gives the fields it completes (the last piece
-    // completes the last field). False once the file has ended or failed.
+    // How far the reading is, in bytes of the file's size when it was opened.
+    qint64 bytesRead() const { return m_read; }
+    qint64 size() const { return m_size; }
+
+    // Reads the next piece and hands each field it completes to visit (the
+    // last piece completes the last field). False once the file has ended or
+    // failed, or a visit has stopped the reading.
+    bool readPiece(const FieldReader::Visit& visit);
+    // The same, giving the fields the piece completes.
     bool readPiece(QStringList& fields);
 
 private:
     QString m_path;
     QFile m_file;
+    QByteArray m_piece; // the room a piece is read into, allocated once
     FieldReader m_reader;
     FileResult m_result;
+    qint64 m_size = 0;
+    qint64 m_read = 0;
     bool m_done = false;
 };
 

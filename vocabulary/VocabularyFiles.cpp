@@ -3,6 +3,7 @@
 #include "host/Host.h"
 #include "host/ListBox.h"
 #include "sentences/OptionsWindow.h"
+#include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/RecoverySnapshot.h"
 #include "vocabulary/StoreLearner.h"
@@ -129,14 +130,14 @@ void MainWindow::mnuload_Click()
         txtl->clear();
         const QString delimiters = options.txtdelim->text();
         StoreLearner learner(*lstw);
-        bool going = true;
-        for (QStringList fields; going && file.readPiece(fields);) {
-            for (const QString& field : fields) {
-                going = learnWords(learner, field, delimiters) && !learner.overflowed();
-                if (!going)
-                    break;
-            }
-        }
+        // Each field is cut into words on its own: a word never runs from one
+        // field into the next.
+        RunCutter cutter(delimiters);
+        const auto learn = [&](QStringView word) { return learnWord(learner, word); };
+        const auto learnField = [&](QStringView field) {
+            return cutter.feed(field, learn) && cutter.finish(learn) && !learner.overflowed();
+        };
+        while (file.readPiece(learnField)) { }
         learner.finish();
         full = learner.overflowed();
         lblwk->setText(QString::number(lstw->count()));

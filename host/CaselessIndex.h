@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace quibbler {
+
+// Where each entry of a list first stands, its text compared once both are
+// upper-cased: one look-up instead of a walk of the list.
+//
+// Looking a word up costs a trip to memory or two, and learning a text is
+// mostly look-ups; so a slot holds a short ASCII text upper-cased beside its
+// hash, and most words are told apart or matched without reaching the
+// entry's own text. Longer or other texts are compared with the list's entry.
+class CaselessIndex {
+public:
+    void clear();
+    // Room for this many entries, so that a batch is indexed without regrowing.
+    void reserve(qsizetype count);
+
+    // The first indexed position whose entry equals the text ignoring case, or -1.
+    int find(QStringView text, const QStringList& entries) const;
+    // Indexes entries[position], the entry after every one indexed so far,
+    // unless an equal entry stands before it.
+    void add(const QStringList& entries, int position);
+    // Un-indexes entries[position], the last entry indexed, which is about to
+    // be removed from the list.
+    void removeLast(const QStringList& entries, int position);
+
+private:
+    static constexpr int kShort = 8;
+    // A text as the index compares it.
+    struct Key {
+        explicit Key(QStringView text);
+        quint64 hash = 0;
+        int length = -1; // of the text held upper-cased in upper; -1 when not held
+        char16_t upper[kShort] = {};
+    };
+    struct Slot {
+        quint64 hash = 0;
+        int position = -1; // -1: an empty slot
+        int length = -1;
+        char16_t upper[kShort] = {};
+    };
+
+    qsizetype home(quint64 hash) const;
+    bool matches(const Slot& slot, const Key& key, QStringView text,
+                 const QStringList& entries) const;
+    void grow();
+
+    std::vector<Slot> m_slots; // a power of two of them, at most half used
+    qsizetype m_used = 0;
+    int m_shift = 64;
+};
+
+} // namespace quibbler
