@@ -36,4 +36,8 @@ std::vector<Row> runScenarios(const Settings& settings);
 // 10,000,000-word answer. Meant for a process of its own (see --memory).
 Row memoryScenario(const Settings& settings);
 
+// The peak memory above resting while loading a 200 MB and a 1 GB text; run
+// after memoryScenario, whose peak is the process's own.
+std::vector<Row> bigLoadMemory(const Settings& settings);
+
 } // namespace quibbler::bench

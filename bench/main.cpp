@@ -103,14 +103,19 @@ int main(int argc, char* argv[])
     QElapsedTimer total;
     total.start();
     std::vector<Row> rows;
-    if (memory) {
+    const auto memoryRows = [&] {
         rows.push_back(memoryScenario(settings));
+        for (Row& row : bigLoadMemory(settings))
+            rows.push_back(row);
+    };
+    if (memory) {
+        memoryRows();
     } else {
         rows = runScenarios(settings);
-        // A smoke run checks that the memory scenario works too; its figure is
-        // only meaningful in a process of its own.
+        // A smoke run checks that the memory scenarios work too; their figures
+        // are only meaningful in a process of their own.
         if (settings.smoke)
-            rows.push_back(memoryScenario(settings));
+            memoryRows();
     }
 
     std::printf("\nquibbler_bench%s: %s sizes, Qt %s, platform %s; medians of the runs\n",
