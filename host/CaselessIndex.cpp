@@ -30,6 +30,7 @@ bool isAscii(QStringView text)
 struct UpperHash {
     quint64 value = 0xCBF29CE484222325ULL;
     void add(char16_t c) { value = (value ^ c) * 0x100000001B3ULL; }
+    quint32 folded() const { return quint32(value ^ (value >> 32)); }
 };
 
 bool equalIgnoringCase(QStringView a, QStringView b)
@@ -63,38 +64,38 @@ CaselessIndex::Key::Key(QStringView text)
         const char16_t c = text[i].unicode();
         if (!isAscii(c)) {
             h = {};
-            for (const QChar upper : text.toString().toUpper())
-                h.add(upper.unicode());
-            hash = h.value;
+            for (const QChar upperC : text.toString().toUpper())
+                h.add(upperC.unicode());
+            hash = h.folded();
             return;
         }
         const char16_t upperC = asciiUpper(c);
         if (i < kShort)
-            upper[i] = upperC;
+            upper[i] = char(upperC);
         h.add(upperC);
     }
-    hash = h.value;
+    hash = h.folded();
     if (text.size() <= kShort)
-        length = int(text.size());
+        length = qint8(text.size());
 }
 
 void CaselessIndex::clear()
 {
     m_slots = {};
     m_used = 0;
-    m_shift = 64;
+    m_shift = 32;
 }
 
 void CaselessIndex::reserve(qsizetype count)
 {
-    while (qsizetype(m_slots.size()) < 2 * count)
-        grow();
+    if (qsizetype(m_slots.size()) < 2 * count)
+        grow(std::bit_ceil(size_t(2 * count)));
 }
 
-qsizetype CaselessIndex::home(quint64 hash) const
+qsizetype CaselessIndex::home(quint32 hash) const
 {
     // Fibonacci hashing: the top bits of the product spread any hash evenly.
-    return qsizetype((hash * 0x9E3779B97F4A7C15ULL) >> m_shift);
+    return qsizetype(quint32(hash * 0x9E3779B9U) >> m_shift);
 }
 
 bool CaselessIndex::matches(const Slot& slot, const Key& key, QStringView text,
@@ -126,7 +127,7 @@ int CaselessIndex::find(QStringView text, const QStringList& entries) const
 void CaselessIndex::add(const QStringList& entries, int position)
 {
     if (2 * (m_used + 1) > qsizetype(m_slots.size()))
-        grow();
+        grow(std::max<size_t>(16, 2 * m_slots.size()));
     const QStringView text = entries.at(position);
     const Key key(text);
     const qsizetype mask = qsizetype(m_slots.size()) - 1;
@@ -137,7 +138,7 @@ void CaselessIndex::add(const QStringList& entries, int position)
     }
     Slot& slot = m_slots[size_t(i)];
     slot.hash = key.hash;
-    slot.position = position;
+    slot.position = qint16(position);
     slot.length = key.length;
     std::copy(std::begin(key.upper), std::end(key.upper), std::begin(slot.upper));
     ++m_used;
@@ -147,7 +148,7 @@ void CaselessIndex::removeLast(const QStringList& entries, int position)
 {
     if (m_used == 0)
         return;
-    const quint64 hash = Key(entries.at(position)).hash;
+    const quint32 hash = Key(entries.at(position)).hash;
     const qsizetype mask = qsizetype(m_slots.size()) - 1;
     qsizetype hole = home(hash);
     for (;; hole = (hole + 1) & mask) {
@@ -174,11 +175,11 @@ void CaselessIndex::removeLast(const QStringList& entries, int position)
     --m_used;
 }
 
-void CaselessIndex::grow()
+void CaselessIndex::grow(size_t size)
 {
-    std::vector<Slot> old(std::max<size_t>(16, 2 * m_slots.size()));
+    std::vector<Slot> old(size);
     old.swap(m_slots);
-    m_shift = 64 - std::countr_zero(m_slots.size());
+    m_shift = 32 - std::countr_zero(m_slots.size());
     const qsizetype mask = qsizetype(m_slots.size()) - 1;
     for (const Slot& slot : old) {
         if (slot.position < 0)

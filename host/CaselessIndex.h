@@ -34,25 +34,27 @@ private:
     // A text as the index compares it.
     struct Key {
         explicit Key(QStringView text);
-        quint64 hash = 0;
-        int length = -1; // of the text held upper-cased in upper; -1 when not held
-        char16_t upper[kShort] = {};
+        quint32 hash = 0;
+        qint8 length = -1; // of the text held upper-cased in upper; -1 when not held
+        char upper[kShort] = {}; // ASCII, upper-cased
     };
+    // Sixteen bytes, so that a list's index stays in the processor's nearer caches.
     struct Slot {
-        quint64 hash = 0;
-        int position = -1; // -1: an empty slot
-        int length = -1;
-        char16_t upper[kShort] = {};
+        quint32 hash = 0;
+        qint16 position = -1; // -1: an empty slot; a list holds at most 32767 entries
+        qint8 length = -1;
+        char upper[kShort] = {};
     };
+    static_assert(sizeof(Slot) == 16);
 
-    qsizetype home(quint64 hash) const;
+    qsizetype home(quint32 hash) const;
     bool matches(const Slot& slot, const Key& key, QStringView text,
                  const QStringList& entries) const;
-    void grow();
+    void grow(size_t size);
 
     std::vector<Slot> m_slots; // a power of two of them, at most half used
     qsizetype m_used = 0;
-    int m_shift = 64;
+    int m_shift = 32;
 };
 
 } // namespace quibbler

@@ -44,6 +44,15 @@ public:
         return parent.isValid() ? 0 : shown;
     }
 
+    // The view asks for an index of every row each time it lays the rows
+    // out: asked of a flat list directly, not through rowCount and columnCount.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override
+    {
+        return row >= 0 && row < shown && column == 0 && !parent.isValid()
+            ? createIndex(row, column)
+            : QModelIndex();
+    }
+
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
