@@ -53,8 +53,25 @@ void Forms::comeForward()
 
 bool Forms::keepWorking()
 {
-    m_host.yield();
+    if (m_host.yield())
+        showWorkProgress();
     return !(m_work && m_work->stopRequested());
+}
+
+void Forms::beginWork()
+{
+    m_workStarted = m_host.steadyMs();
+    workProgress(0, 0);
+    frmwork().hideProgress();
+}
+
+void Forms::showWorkProgress()
+{
+    // An operation that ends within half a second shows no bar.
+    constexpr qint64 kQuietMs = 500;
+    if (!m_work || m_workTotal <= 0 || m_host.steadyMs() - m_workStarted < kQuietMs)
+        return;
+    m_work->showProgress(m_workDone, m_workTotal);
 }
 
 bool Forms::refuseWhileWorking()

@@ -63,6 +63,15 @@ public:
     // user asked on the working screen to stop.
     bool keepWorking();
 
+    // How far the running operation is, in any unit (bytes, characters, words,
+    // stanzas): done of total. The working screen shows it once the operation
+    // has run half a second, whenever the event loop turns.
+    void workProgress(qint64 done, qint64 total)
+    {
+        m_workDone = done;
+        m_workTotal = total;
+    }
+
     // True while a long operation runs.
     bool working() const { return m_workDepth > 0; }
     // One long operation runs at a time: while one runs, a command that would
@@ -73,9 +82,16 @@ public:
 private:
     friend class WorkingScope;
 
+    // An operation begins: no progress known yet.
+    void beginWork();
+    void showWorkProgress();
+
     Host& m_host;
     // Working scopes open: the working screen shows until the last one ends.
     int m_workDepth = 0;
+    qint64 m_workStarted = 0; // steadyMs() when the outermost operation began
+    qint64 m_workDone = 0;
+    qint64 m_workTotal = 0;
     std::unique_ptr<OptionsWindow> m_options;
     std::unique_ptr<WorkingScreen> m_work;
     std::unique_ptr<MainWindow> m_main;

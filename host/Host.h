@@ -51,10 +51,13 @@ public:
 
     virtual void setClipboardText(const QString& text) = 0;
 
-    // Lets pending paint, timer and input events run.
-    virtual void yield() = 0;
+    // Lets pending paint, timer and input events run; a host may let them run
+    // only every few calls. True when they ran.
+    virtual bool yield() = 0;
 
     virtual QTime timeOfDay() = 0;
+    // A clock that only goes forward, in milliseconds from any fixed point.
+    virtual qint64 steadyMs() = 0;
 
     // The folder that holds the start-up files.
     virtual QString programFolder() = 0;

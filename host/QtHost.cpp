@@ -221,18 +221,24 @@ void QtHost::setClipboardText(const QString& text)
     QGuiApplication::clipboard()->setText(text);
 }
 
-void QtHost::yield()
+bool QtHost::yield()
 {
     // Even the coarse clock costs as much as learning a short word, so it is
     // read once every few calls; a call stands for one step of a job, and a
     // few steps take far less than the interval.
     if (--m_callsToClock > 0)
-        return;
+        return false;
     m_callsToClock = kCallsPerClockRead;
     if (coarseMilliseconds() - m_lastYield < kYieldIntervalMs)
-        return;
+        return false;
     QCoreApplication::processEvents();
     m_lastYield = coarseMilliseconds();
+    return true;
+}
+
+qint64 QtHost::steadyMs()
+{
+    return coarseMilliseconds();
 }
 
 QTime QtHost::timeOfDay()

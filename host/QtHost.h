@@ -33,8 +33,9 @@ public:
     std::optional<QFont> fontDialog(const QFont& initial) override;
     std::optional<QColor> colorDialog(const QColor& initial) override;
     void setClipboardText(const QString& text) override;
-    void yield() override;
+    bool yield() override;
     QTime timeOfDay() override;
+    qint64 steadyMs() override;
     QString programFolder() override;
     void endProgram() override;
     RandomSource& random() override;

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quibbler {
@@ -90,6 +91,11 @@ bool PoemWriter::write(PoemKind kind)
     const CaseRule rule = caseRuleOf(options);
 
     double written = 0;
+    const double stanzas = leadingNumber(m_window->txtlines->text());
+    // How far: the stanzas begun, of those asked for (a count past any that
+    // could be written is kept within a 64-bit number).
+    const auto stanzasAsked = qint64(std::clamp(stanzas, 0.0, 1e15));
+    qint64 stanzasBegun = 0;
     // Ends a line: true when the poem goes on with the next one.
     const auto endLine = [&](QString line, bool goOn) {
         if (line.isEmpty())
@@ -104,6 +110,7 @@ bool PoemWriter::write(PoemKind kind)
     // be finished for want of words is dropped.
     const auto writeLine = [&](double words) {
         QString line;
+        m_forms.workProgress(stanzasBegun++, stanzasAsked);
         if (!turn())
             return false;
         for (double k = 1; k <= words; ++k) {
@@ -131,7 +138,6 @@ bool PoemWriter::write(PoemKind kind)
         return endLine(line, true);
     };
 
-    const double stanzas = leadingNumber(m_window->txtlines->text());
     switch (kind) {
     case PoemKind::Rising:
         for (double j = 1; j <= stanzas && writeLine(j); ++j) { }

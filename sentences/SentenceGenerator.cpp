@@ -144,12 +144,15 @@ void SentenceGenerator::regular(double count)
         used = 0;
     };
 
+    // How far: the words made, of those the answer can have.
+    const auto words = qint64(std::min(count, m_main.forms().wordLimit));
     int last = -1;
     for (double i = 1; i <= count; ++i) {
         if (i > m_main.forms().wordLimit) {
             m_reachedLimit = true;
             break;
         }
+        m_main.forms().workProgress(qint64(i) - 1, words);
         if (!m_main.forms().keepWorking())
             break; // what was made so far is the answer
         const int drawn = drawIndex(random, entries);
@@ -236,6 +239,7 @@ QString SentenceGenerator::custom()
             m_reachedLimit = true;
             break;
         }
+        m_main.forms().workProgress(words, pattern.size());
         if (!m_main.forms().keepWorking())
             break;
         const QString previous = letter;

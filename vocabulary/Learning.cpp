@@ -101,10 +101,15 @@ bool MainWindow::LearnReg()
     const QString delimiters = m_forms.frmoptions().txtdelim->text();
     RunCutter cutter(delimiters);
     qint64 taken = 0;
+    // How far: the characters read, a word and the delimiter after it at a time.
+    const qint64 size = txtl->document()->characterCount();
+    qint64 read = 0;
     const auto take = [&](QStringView word) {
         if (!learnWord(learner, word))
             return false;
         ++taken;
+        read += word.size() + 1;
+        m_forms.workProgress(read, size);
         return true;
     };
     // Read a paragraph at a time: the first word is learned, and the screen

@@ -135,6 +135,8 @@ void MainWindow::mnuload_Click()
         RunCutter cutter(delimiters);
         const auto learn = [&](QStringView word) { return learnWord(learner, word); };
         const auto learnField = [&](QStringView field) {
+            // How far: the bytes read, up to the end of the piece being learned.
+            m_forms.workProgress(file.bytesRead(), file.size());
             return cutter.feed(field, learn) && cutter.finish(learn) && !learner.overflowed();
         };
         while (file.readPiece(learnField)) { }

@@ -23,6 +23,7 @@ WorkingScope::WorkingScope(Forms& forms, std::initializer_list<QWidget*> standIn
             }
         }
         work.clearStopRequest();
+        m_forms.beginWork();
     }
     // Above the main window, which may stay in view (a poem hides only its own window).
     keepAbove(work, m_forms.frmcbox());

@@ -5,9 +5,19 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quibbler {
+
+namespace {
+
+// A tenth of a percent: a bar a few hundred pixels wide moves smoothly.
+constexpr int kProgressSteps = 1000;
+
+} // namespace
 
 WorkingScreen::WorkingScreen()
 {
@@ -21,6 +31,15 @@ WorkingScreen::WorkingScreen()
     lblwork->setObjectName(QStringLiteral("lblwork"));
     lblwork->setGeometry(16, 8, 145, 33);
     lblwork->setFont(uiFont(18, true));
+
+    // In the strip below the label, so that the screen keeps its size.
+    prgwork = new QProgressBar(this);
+    prgwork->setObjectName(QStringLiteral("prgwork"));
+    prgwork->setGeometry(16, 44, 145, 9);
+    prgwork->setRange(0, kProgressSteps);
+    prgwork->setTextVisible(false);
+    prgwork->setAccessibleName(QStringLiteral("Progress"));
+    prgwork->hide();
 
     // Ticks also while the window is hidden, so the cycle goes on where it stood.
     Timer1 = new QTimer(this);
@@ -39,6 +58,20 @@ void WorkingScreen::Timer1_Timer()
 {
     lblwork->setText(QStringLiteral("WORKING") + QString(m_dots, QLatin1Char('.')));
     m_dots = m_dots == 3 ? 1 : m_dots + 1;
+}
+
+void WorkingScreen::showProgress(qint64 done, qint64 total)
+{
+    const qint64 step
+        = std::clamp<qint64>(done, 0, total) * kProgressSteps / std::max<qint64>(1, total);
+    prgwork->setValue(int(step));
+    prgwork->show();
+}
+
+void WorkingScreen::hideProgress()
+{
+    prgwork->hide();
+    prgwork->setValue(0);
 }
 
 void WorkingScreen::closeEvent(QCloseEvent* event)

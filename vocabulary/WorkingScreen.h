@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QProgressBar;
 class QTimer;
 
 namespace quibbler {
@@ -23,8 +24,13 @@ public:
     void requestStop() { m_stopRequested = true; }
     void clearStopRequest() { m_stopRequested = false; }
 
+    // How far the operation is, under the label: hidden until it is told.
+    void showProgress(qint64 done, qint64 total);
+    void hideProgress();
+
     QLabel* lblwork = nullptr;
     QTimer* Timer1 = nullptr;
+    QProgressBar* prgwork = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

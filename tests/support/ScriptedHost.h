@@ -65,8 +65,13 @@ public:
     std::optional<QFont> fontDialog(const QFont&) override { return take(fonts); }
     std::optional<QColor> colorDialog(const QColor&) override { return take(colors); }
     void setClipboardText(const QString& text) override { clipboard = text; }
-    void yield() override { onYield(); }
+    bool yield() override
+    {
+        onYield();
+        return true;
+    }
     QTime timeOfDay() override { return clock; }
+    qint64 steadyMs() override { return steady; }
     QString programFolder() override { return m_folder; }
     void endProgram() override { ended = true; }
     RandomSource& random() override { return rnd; }
@@ -88,6 +93,7 @@ public:
 
     std::function<void()> onYield = [] {};
     QTime clock{12, 0, 0};
+    qint64 steady = 0;
     bool ended = false;
     ScriptedRandom rnd;
 

@@ -1,5 +1,8 @@
 #include "support/TestCommon.h"
 
+#include <QAccessible>
+#include <QProgressBar>
+
 // What the store makes of the runs; how text is cut is in the cutting tests.
 // clang-format off
 const struct {
@@ -72,6 +75,68 @@ private slots:
         for (int i = 0; i < 4; ++i)
             tick(work.Timer1), shown.append(work.lblwork->text());
         QCOMPARE(shown.join('|'), "WORKING...|WORKING.|WORKING..|WORKING...");
+    }
+
+    // A job that runs long shows how far it is under the label, once it has run
+    // half a second; a quick one shows no bar. Each row's clock moves by the
+    // given milliseconds at every turn of the event loop.
+    void workingScreenShowsHowFar_data()
+    {
+        QTest::addColumn<int>("msPerTurn");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("firstShown"); // in tenths of a percent
+        for (const char* job : {"learn", "load", "answer", "poem"}) {
+            QTest::addRow("%s, quick", job) << 0 << false << 0;
+            QTest::addRow("%s, long", job) << 10 << true << -1;
+        }
+        // A load counts a piece as read while it learns its lines: the first
+        // 1,048,576 bytes of a 2,400,000-byte file.
+        QTest::addRow("load, first piece") << 1 << true << 436;
+        // At half a second the 500th word is being made: 499 of 2,000 made.
+        QTest::addRow("answer, a quarter") << 1 << true << 249;
+    }
+    void workingScreenShowsHowFar()
+    {
+        QFETCH(int, msPerTurn);
+        QFETCH(bool, shown);
+        QFETCH(int, firstShown);
+        const QString job = QString(QTest::currentDataTag()).section(',', 0, 0);
+        TestApp app({"a", "b"});
+        MainWindow& main = app.main();
+        WorkingScreen& work = app.forms.frmwork();
+        QList<int> values; // what the bar showed at each turn, -1 while hidden
+        app.host.onYield = [&] {
+            values.append(work.prgwork->isVisible() ? work.prgwork->value() : -1);
+            app.host.steady += msPerTurn;
+        };
+        if (job == "learn") {
+            enterText(main.txtl, QString("word ").repeated(2000));
+        } else if (job == "load") {
+            writeFile(app.path("big.txt"), QByteArray("wordy\n").repeated(400'000));
+            app.host.openPaths = {app.path("big.txt")};
+            main.mnuload_Click();
+        } else if (job == "answer") {
+            ask(app, "2000");
+        } else {
+            main.mnucbpoet->trigger();
+            enterText(app.forms.frmcbp().txtlines, "60");
+        }
+        const auto first = std::find_if(values.begin(), values.end(), [](int v) { return v >= 0; });
+        QCOMPARE(first != values.end(), shown);
+        if (!shown)
+            return;
+        QVERIFY2(first - values.begin() >= 500 / msPerTurn, "shown before half a second");
+        if (firstShown >= 0)
+            QCOMPARE(*first, firstShown);
+        QVERIFY2(std::is_sorted(first, values.end()), "the bar went back");
+        QVERIFY2(values.back() >= 900 && values.back() <= 1000,
+                 qPrintable(QString::number(values.back())));
+        QVERIFY2(std::count(first, values.end(), -1) == 0, "the bar hid during the job");
+
+        // A screen reader hears what the bar shows.
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(work.prgwork);
+        QCOMPARE(heard->text(QAccessible::Name), QString("Progress"));
+        QCOMPARE(heard->valueInterface()->currentValue().toInt(), work.prgwork->value());
     }
 
     void onlyEnterLearns()
