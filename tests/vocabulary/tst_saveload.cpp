@@ -5,14 +5,16 @@
 const Answer Yes = Answer::Yes, No = Answer::No;
 
 // clang-format off
+// Escape is pressed at word stopAt (0: never).
 const struct {
-    const char* tag; QStringList known; QByteArray file; bool clear; QStringList after;
+    const char* tag; QStringList known; QByteArray file; bool clear; QStringList after; int stopAt;
 } kLoads[] = {
-    {"merge", {"old", "Dog"}, "\"dog\"\r\n\"New York\"\r\n", false, {"old", "Dog", "New", "York"}},
-    {"hand-written", {}, "one, two_3\r\n\"x,y\"\n\ncaf\xe9", true, {"one", "two 3", "x", "y", "café"}},
-    {"empty file", {"a"}, "", true, {}},
-    {"NUL bytes", {}, QByteArray("\"a\0b\"\r\nc\0\r\n", 11), true, {u"a\0b"_s, u"c\0"_s}},
-    {"20 MB line", {}, QByteArray(20'000'000, 'x'), true, {QString(20'000'000, 'x')}},
+    {"merge", {"old", "Dog"}, "\"dog\"\r\n\"New York\"\r\n", false, {"old", "Dog", "New", "York"}, 0},
+    {"hand-written", {}, "one, two_3\r\n\"x,y\"\n\ncaf\xe9", true, {"one", "two 3", "x", "y", "café"}, 0},
+    {"empty file", {"a"}, "", true, {}, 0},
+    {"NUL bytes", {}, QByteArray("\"a\0b\"\r\nc\0\r\n", 11), true, {u"a\0b"_s, u"c\0"_s}, 0},
+    {"20 MB line", {}, QByteArray(20'000'000, 'x'), true, {QString(20'000'000, 'x')}, 0},
+    {"stopped mid-line", {}, "a b\r\nc d\r\ne\r\n", true, {"a", "b", "c"}, 4},
 };
 
 // With the word "word" and the name "New" unsaved, every command but a save first
@@ -157,7 +159,7 @@ private slots:
     void load_data() { addRows(kLoads); }
     void load()
     {
-        const auto& [tag, known, file, clear, after] = rowOf(kLoads);
+        const auto& [tag, known, file, clear, after, stopAt] = rowOf(kLoads);
         TestApp app(known, {"Alice"});
         MainWindow& main = app.main();
         app.options().Check1->setChecked(clear);
@@ -165,7 +167,11 @@ private slots:
         writeFile(app.path("load.txt"), file);
         app.host.openPaths = {app.path("load.txt")};
         int yields = 0;
-        app.host.onYield = [&] { yields += !main.isVisible() && app.forms.frmwork().isVisible(); };
+        app.host.onYield = [&] {
+            yields += !main.isVisible() && app.forms.frmwork().isVisible();
+            if (yields == stopAt)
+                QTest::keyClick(&app.forms.frmwork(), Qt::Key_Escape);
+        };
         main.mnuload->trigger();
         QCOMPARE(main.lstw->entries(), after);
         QCOMPARE(main.lblwk->text(), QString::number(after.size()));
