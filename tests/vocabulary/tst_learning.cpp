@@ -137,6 +137,12 @@ private slots:
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(work.prgwork);
         QCOMPARE(heard->text(QAccessible::Name), QString("Progress"));
         QCOMPARE(heard->valueInterface()->currentValue().toInt(), work.prgwork->value());
+
+        // The next job starts without a bar, and a quick one shows none.
+        values.clear();
+        msPerTurn = 0;
+        enterText(main.txtl, "x y z");
+        QCOMPARE(values, QList<int>(3, -1));
     }
 
     void onlyEnterLearns()
