@@ -55,10 +55,10 @@ FieldReader::Visit FieldReader::keep()
     };
 }
 
-bool FieldReader::feed(QByteArrayView bytes, const Visit& visit)
+void FieldReader::feed(QByteArrayView bytes, const Visit& visit)
 {
     if (m_stopped)
-        return false;
+        return;
     // While bytes are held they are joined a byte at a time: a few bytes at
     // most, where a sequence or the byte order mark was cut.
     while (!bytes.isEmpty() && (!m_begun || !m_held.isEmpty())) {
@@ -73,29 +73,26 @@ bool FieldReader::feed(QByteArrayView bytes, const Visit& visit)
         }
         const qsizetype ready = readyBytes(m_held);
         if (!decode(QByteArrayView(m_held).first(ready), visit))
-            return false;
+            return;
         m_held.remove(0, ready);
     }
     if (bytes.isEmpty())
-        return true;
+        return;
     // The rest is decoded where it lies.
     const qsizetype ready = readyBytes(bytes);
     m_held = bytes.sliced(ready).toByteArray();
-    return decode(bytes.first(ready), visit);
+    decode(bytes.first(ready), visit);
 }
 
-bool FieldReader::finish(const Visit& visit)
+void FieldReader::finish(const Visit& visit)
 {
     if (m_stopped)
-        return false;
+        return;
     // Fewer than three bytes, if the mark was not looked for: not a mark.
     const QByteArray rest = std::exchange(m_held, {});
-    if (!decode(rest, visit))
-        return false;
-    if (m_state != State::FieldStart && m_state != State::AfterCr && !endField(u'\n', visit))
-        return false;
+    if (decode(rest, visit) && m_state != State::FieldStart && m_state != State::AfterCr)
+        endField(u'\n', visit);
     m_state = State::FieldStart;
-    return true;
 }
 
 bool FieldReader::decode(QByteArrayView bytes, const Visit& visit)

@@ -19,10 +19,12 @@ public:
     // returns. Returning false stops the reading for good.
     using Visit = std::function<bool(QStringView field)>;
 
-    // Takes the next bytes of the file. False once a visit has stopped it.
-    bool feed(QByteArrayView bytes, const Visit& visit);
+    // Takes the next bytes of the file; nothing more once a visit has stopped it.
+    void feed(QByteArrayView bytes, const Visit& visit);
     // The file has ended: the field under way, if any, is complete.
-    bool finish(const Visit& visit);
+    void finish(const Visit& visit);
+    // A visit has stopped the reading.
+    bool stopped() const { return m_stopped; }
 
     // The same, keeping the fields for takeFields.
     void feed(QByteArrayView bytes) { feed(bytes, keep()); }

@@ -296,10 +296,12 @@ bool FieldFile::readPiece(const FieldReader::Visit& visit)
     }
     m_read += length;
     if (length == 0) {
+        m_reader.finish(visit);
         m_done = true;
-        return m_reader.finish(visit);
+        return true; // the last piece's fields are handed over
     }
-    m_done = !m_reader.feed(QByteArrayView(m_piece).first(length), visit);
+    m_reader.feed(QByteArrayView(m_piece).first(length), visit);
+    m_done = m_reader.stopped();
     return !m_done;
 }
 

@@ -88,6 +88,42 @@ private slots:
     }
 
     // A file size limit makes the write fail part way, the way a full disk would.
+    // A file is read a piece at a time, and reading stops, for good, at the
+    // piece where a field said stop: nothing more is read or handed over.
+    void readingStopsWhereAFieldSaysSo_data()
+    {
+        QTest::addColumn<int>("stopAt"); // the field that says stop; 0: none
+        QTest::addColumn<QStringList>("handed");
+        QTest::addColumn<qint64>("read");
+        QTest::newRow("none") << 0 << QStringList{"a", "b", "c"} << qint64(3'000'006);
+        QTest::newRow("first") << 1 << QStringList{"a"} << qint64(1 << 20);
+        QTest::newRow("second") << 2 << QStringList{"a", "b"} << qint64(2 << 20);
+        QTest::newRow("last") << 3 << QStringList{"a", "b", "c"} << qint64(3'000'006);
+    }
+    void readingStopsWhereAFieldSaysSo()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(QStringList, handed);
+        QFETCH(qint64, read);
+        // Three fields of a million bytes: each ends in a piece of 1 MB of its own.
+        QByteArray bytes;
+        for (const char letter : {'a', 'b', 'c'})
+            bytes += letter + QByteArray(999'999, ' ') + "\r\n";
+        writeFile(path("big.txt"), bytes);
+        FieldFile file(path("big.txt"));
+        QStringList seen;
+        const auto visit = [&](QStringView field) {
+            seen.append(field.toString());
+            return seen.size() != stopAt;
+        };
+        while (file.readPiece(visit)) { }
+        QCOMPARE(file.readPiece(visit), false);
+        QCOMPARE(seen, handed);
+        QCOMPARE(file.bytesRead(), read);
+        QCOMPARE(file.size(), qint64(bytes.size()));
+        QVERIFY(file.result().ok);
+    }
+
     void saveWriteFailureKeepsOldFile()
     {
         const QString file = path(u"words.txt"_s);
