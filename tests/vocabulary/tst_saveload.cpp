@@ -48,9 +48,10 @@ private slots:
         Forms(host).start();
         // Missing files are made, empty.
         QCOMPARE(readFile(dir.filePath("qblvocab.txt")) + readFile(dir.filePath("qblpn.txt")), "");
-        // Repeated, empty and quoted-comma entries come in unchanged.
+        // Repeated, empty and quoted-comma entries come in unchanged, and so does
+        // a last entry without a line end.
         writeFile(dir.filePath("qblvocab.txt"), "\"Dog\"\r\n\"dog\"\r\n\r\n\"a,b\"\r\n");
-        writeFile(dir.filePath("qblpn.txt"), "\"Alice\"\r\n\"Bob\"\r\n");
+        writeFile(dir.filePath("qblpn.txt"), "\"Alice\"\r\n\"Bob\"");
         Forms forms(host);
         forms.start();
         MainWindow& main = forms.frmcbox();
