@@ -262,11 +262,8 @@ FileResult loadFields(const QString& path, QStringList& fields)
 {
     FieldFile file(path);
     QStringList all;
-    const auto keep = [&all](QStringView field) {
-        all.append(field.toString());
-        return true;
-    };
-    while (file.readPiece(keep)) { }
+    for (QStringList piece; file.readPiece(piece);)
+        all += piece;
     if (file.result().ok)
         fields = std::move(all);
     return file.result();
