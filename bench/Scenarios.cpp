@@ -298,7 +298,7 @@ void learnGrowth(const Settings& settings, std::vector<Row>& rows)
     Runs empty;
     Runs full;
     // The two cases alternate, so that a slow stretch of the machine hits both.
-    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 9;
+    const int reps = settings.smoke ? 1 : settings.reps > 0 ? settings.reps : 15;
     progress(QStringLiteral("growth: %1 runs of each").arg(reps));
     for (int i = 0; i < reps; ++i) {
         empty.samples.push_back(learn(session, text, {}, settings.verbose));
@@ -310,11 +310,11 @@ void learnGrowth(const Settings& settings, std::vector<Row>& rows)
         = double(full.medianTime()) / double(std::max<qint64>(1, empty.medianTime()));
     Row r = row(QStringLiteral("Learn new words into a list holding others"),
                 count(fresh) + QStringLiteral(" new into ") + count(known.size()), full,
-                QStringLiteral("ratio <= 1.5"));
+                QStringLiteral("ratio <= 1.2"));
     r.extra = QStringLiteral("into empty list %1; ratio %2")
                   .arg(duration(empty.medianTime()), ratio(growth));
     r.gap = gapText(std::max(full.medianGap(), empty.medianGap()));
-    r.result = judged(settings, growth <= 1.5);
+    r.result = judged(settings, growth <= 1.2);
     rows.push_back(r);
 }
 

@@ -86,12 +86,13 @@ private:
     const QStringList& m_entries;
 };
 
-ListBox::ListBox(QWidget* parent) : QListView(parent), m_model(new Model(m_entries, this))
+ListBox::ListBox(QWidget* parent) : EqualRowsView(parent), m_model(new Model(m_entries, this))
 {
+    // Room for the most entries from the start: an entry appended never moves
+    // the others, nor copies a list that a batch or a snapshot shares.
+    m_entries.reserve(MaxEntries);
     setModel(m_model);
     setItemDelegate(new ShortenedEntries(this));
-    // Keeps filling tens of thousands of entries to milliseconds.
-    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
@@ -126,10 +127,7 @@ int ListBox::appendAll(const QStringList& entries)
     const int taken = static_cast<int>(std::min<qsizetype>(room, entries.size()));
     if (taken <= 0)
         return 0;
-    if (m_entries.isEmpty() && taken == entries.size())
-        m_entries = entries;
-    else
-        m_entries.append(entries.mid(0, taken));
+    m_entries.append(entries.mid(0, taken));
     showAppended();
     // Indexed now, with the batch: the first word learned after a start-up or
     // a load should cost what any other does.
