@@ -81,13 +81,14 @@ void EqualRowsView::updateGeometries()
         const bool acrossWanted
             = contents.width() > inside.width() - (downWanted ? down->width() : 0);
         // Both bars left to themselves could show and hide each other for ever.
-        across->setRange(0, bothAsNeeded && !acrossWanted ? 0 : contents.width() - viewport()->width());
+        across->setRange(
+            0, bothAsNeeded && !acrossWanted ? 0 : contents.width() - viewport()->width());
 
         if (verticalScrollMode() == ScrollPerItem) {
             const int height = m_rowSize.height();
             const int fit = contents.height() <= viewport()->height() ? rows + 1
-                : height > 0                                      ? viewport()->height() / height
-                                                                  : 0;
+                : height > 0 ? viewport()->height() / height
+                             : 0;
             down->setSingleStep(1);
             down->setPageStep(fit);
             down->setRange(0, rows - fit);
@@ -97,7 +98,8 @@ void EqualRowsView::updateGeometries()
             const bool acrossShown = contents.width() > inside.width();
             const bool downShown
                 = contents.height() > inside.height() - (acrossShown ? across->height() : 0);
-            down->setRange(0, bothAsNeeded && !downShown ? 0 : contents.height() - viewport()->height());
+            down->setRange(
+                0, bothAsNeeded && !downShown ? 0 : contents.height() - viewport()->height());
         }
     }
     QAbstractItemView::updateGeometries();
@@ -158,7 +160,8 @@ EqualRowsView::Rows EqualRowsView::rowsIn(const QRect& contents) const
 
 int EqualRowsView::rowUnder(const QPoint& viewportPoint) const
 {
-    const Rows rows = rowsIn(QRect(viewportPoint + QPoint(horizontalOffset(), verticalOffset()), QSize(1, 1)));
+    const Rows rows
+        = rowsIn(QRect(viewportPoint + QPoint(horizontalOffset(), verticalOffset()), QSize(1, 1)));
     return rows.first <= rows.last ? rows.last : -1;
 }
 
@@ -196,7 +199,8 @@ void EqualRowsView::scrollTo(const QModelIndex& index, ScrollHint hint)
         else if (below)
             hint = PositionAtBottom;
         // The rows that fit in the viewport with this one at the bottom.
-        const int fit = rect.height() > 0 ? std::max(1, area.height() / rect.height()) : index.row() + 1;
+        const int fit
+            = rect.height() > 0 ? std::max(1, area.height() / rect.height()) : index.row() + 1;
         const int shown = std::min(index.row() + 1, fit);
         if (hint == PositionAtTop)
             value = index.row();
@@ -334,7 +338,8 @@ void EqualRowsView::paintEvent(QPaintEvent* event)
         if (enabled) {
             const bool itemEnabled = model()->flags(index) & Qt::ItemIsEnabled;
             option.state.setFlag(QStyle::State_Enabled, itemEnabled);
-            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal : QPalette::Disabled);
+            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal
+                                                            : QPalette::Disabled);
         }
         if (focus && index == current) {
             option.state |= QStyle::State_HasFocus;
@@ -360,7 +365,8 @@ void EqualRowsView::currentChanged(const QModelIndex& current, const QModelIndex
     QAbstractItemView::currentChanged(current, previous);
 }
 
-void EqualRowsView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+void EqualRowsView::selectionChanged(const QItemSelection& selected,
+                                     const QItemSelection& deselected)
 {
     if (screenReaderListens()) {
         if (const QModelIndex added = selected.indexes().value(0); added.isValid())

@@ -11,8 +11,15 @@
 
 #include <rapidcheck.h>
 
-
 namespace {
+
+// What a value prints as, to compare and to show.
+template <typename T> QString text(const T& value)
+{
+    QString out;
+    QDebug(&out).nospace() << value;
+    return out;
+}
 
 // The view with a screen reader listening (none can listen offscreen): what
 // it was told, in order.
@@ -24,11 +31,7 @@ protected:
     bool screenReaderListens() const override { return true; }
     void tellScreenReader(QAccessible::Event type, int row) override
     {
-        heard << QString("%1 %2")
-                     .arg(type == QAccessible::Focus            ? "focus"
-                              : type == QAccessible::SelectionAdd ? "selected"
-                                                                  : "unselected")
-                     .arg(row);
+        heard << text(type).remove("QAccessible::") + ' ' + QString::number(row);
     }
 };
 
@@ -38,12 +41,10 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     mutable QStringList painted;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
     {
-        const QRect r = option.rect;
-        painted << QString("row %1 in %2,%3 %4x%5, state %6")
-                       .arg(index.row()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-                       .arg(int(option.state), 0, 16);
+        painted << text(index.row()) + text(option.rect) + text(option.state);
         QStyledItemDelegate::paint(painter, option, index);
     }
 };
@@ -59,34 +60,24 @@ rc::Gen<QString> word()
     return rc::gen::weightedOneOf<QString>({{12, shortWord}, {1, wide}});
 }
 
-QString scrollBarState(const QScrollBar* bar)
+QString bar(const QScrollBar* bar)
 {
-    return QString("%1..%2 at %3, page %4, step %5, %6 %7x%8")
-        .arg(bar->minimum())
-        .arg(bar->maximum())
-        .arg(bar->value())
-        .arg(bar->pageStep())
-        .arg(bar->singleStep())
-        .arg(bar->isVisible() ? "shown" : "hidden")
-        .arg(bar->width())
-        .arg(bar->height());
+    return text(QList<int>{bar->minimum(), bar->maximum(), bar->value(), bar->pageStep(),
+                           bar->singleStep(), bar->isVisible()})
+        + text(bar->size());
 }
 
-// Everything a user could tell apart, as text (the picture is compared apart).
-QString seen(QListView* view, const QList<QPoint>& probes)
+// Everything a user could tell apart but the picture, as text.
+std::string seen(QListView* view, const QList<QPoint>& probes)
 {
-    QStringList facts{scrollBarState(view->verticalScrollBar()),
-                      scrollBarState(view->horizontalScrollBar()),
-                      QString("current %1").arg(view->currentIndex().row())};
-    for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
-        facts << QString("selected %1").arg(index.row());
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        facts << QString("row %1 at %2,%3 %4x%5").arg(row).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    }
+    QStringList facts{bar(view->verticalScrollBar()), bar(view->horizontalScrollBar()),
+                      text(view->currentIndex().row()),
+                      text(view->selectionModel()->selectedIndexes())};
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        facts << text(view->visualRect(view->model()->index(row, 0)));
     for (const QPoint& p : probes)
-        facts << QString("under %1,%2: %3").arg(p.x()).arg(p.y()).arg(view->indexAt(p).row());
-    return facts.join('\n');
+        facts << text(p) + text(view->indexAt(p).row());
+    return facts.join('\n').toStdString();
 }
 
 } // namespace
@@ -127,104 +118,159 @@ private slots:
             window.show();
             elsewhere.setFocus();
             QStringList log;
+            // Does the same to both views, and writes it down.
+            const auto both = [&](const QString& what, auto act) {
+                if (!what.isEmpty())
+                    log << what;
+                for (QListView* view : views)
+                    act(view);
+            };
             for (int step = *rc::gen::inRange(1, 25); step > 0; --step) {
                 const int rows = model.rowCount();
-                const int op = *rc::gen::inRange(0, 9);
-                if (op == 0 || rows == 0) {
+                const int op = rows == 0 ? 0 : *rc::gen::inRange(0, 9);
+                if (op == 0) {
                     const auto words = *rc::gen::container<std::vector<QString>>(word());
-                    log << QString("append %1").arg(words.size());
+                    log << "append " + text(words.size());
                     model.insertRows(rows, int(words.size()));
                     for (int i = 0; i < int(words.size()); ++i)
                         model.setData(model.index(rows + i), words[i]);
                 } else if (op == 1) {
                     const int row = *rc::gen::inRange(0, rows);
-                    log << QString("remove %1").arg(row);
+                    log << "remove " + text(row);
                     model.removeRows(row, 1);
                 } else if (op == 2) {
-                    const int row = *rc::gen::inRange(0, rows);
+                    const QModelIndex index = model.index(*rc::gen::inRange(0, rows));
                     const auto hint = *rc::gen::element(
                         QAbstractItemView::EnsureVisible, QAbstractItemView::PositionAtTop,
                         QAbstractItemView::PositionAtBottom, QAbstractItemView::PositionAtCenter);
-                    log << QString("select %1, scroll hint %2").arg(row).arg(int(hint));
-                    for (QListView* view : views) {
-                        view->selectionModel()->setCurrentIndex(model.index(row),
-                                                                QItemSelectionModel::ClearAndSelect);
-                        view->scrollTo(model.index(row), hint);
-                    }
-                } else if (op == 3 || op == 4) {
+                    both("select " + text(index.row()) + " scrolled " + text(hint),
+                         [&](QListView* view) {
+                             view->selectionModel()->setCurrentIndex(
+                                 index, QItemSelectionModel::ClearAndSelect);
+                             view->scrollTo(index, hint);
+                         });
+                } else if (op <= 4) {
                     const auto key = *rc::gen::element(Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
                                                        Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
                                                        Qt::Key_Left, Qt::Key_Right);
-                    log << QString("key %1").arg(QKeySequence(key).toString());
-                    for (QListView* view : views)
-                        QTest::keyClick(view, key);
+                    both("key " + text(key), [&](QListView* view) { QTest::keyClick(view, key); });
                 } else if (op == 5) {
-                    const QPoint at(*rc::gen::inRange(0, size.width()), *rc::gen::inRange(0, size.height()));
-                    log << QString("click %1,%2").arg(at.x()).arg(at.y());
-                    for (QListView* view : views)
+                    const QPoint at(*rc::gen::inRange(0, size.width()),
+                                    *rc::gen::inRange(0, size.height()));
+                    both("click " + text(at), [&](QListView* view) {
                         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+                    });
                 } else if (op == 6) {
-                    const int value = *rc::gen::inRange(-2, plain.verticalScrollBar()->maximum() + 3);
-                    log << QString("scroll to %1").arg(value);
-                    for (QListView* view : views)
-                        view->verticalScrollBar()->setValue(value);
+                    const int value
+                        = *rc::gen::inRange(-2, plain.verticalScrollBar()->maximum() + 3);
+                    both("scroll to " + text(value),
+                         [&](QListView* view) { view->verticalScrollBar()->setValue(value); });
                 } else if (op == 7) {
-                    const QSize to(*rc::gen::inRange(60, 220), *rc::gen::inRange(20, 200));
-                    size = to;
-                    log << QString("resize %1x%2").arg(to.width()).arg(to.height());
-                    for (QListView* view : views)
-                        view->resize(to);
+                    size = QSize(*rc::gen::inRange(60, 220), *rc::gen::inRange(20, 200));
+                    both("resize " + text(size), [&](QListView* view) { view->resize(size); });
                 } else {
                     const int points = *rc::gen::inRange(6, 15);
-                    log << QString("font %1").arg(points);
-                    for (QListView* view : views)
-                        view->setFont(QFont("DejaVu Sans", points));
+                    both("font " + text(points),
+                         [&](QListView* view) { view->setFont(QFont("DejaVu Sans", points)); });
                 }
                 QCoreApplication::processEvents();
                 elsewhere.setFocus(); // from the view clicked last
+                RC_LOG() << log.join("; ").toStdString() << '\n';
                 QList<QPoint> probes;
                 for (int i = 0; i < 20; ++i)
                     probes << QPoint(*rc::gen::inRange(-3, size.width() + 3),
                                      *rc::gen::inRange(-3, size.height() + 3));
-                RC_LOG() << log.join("; ").toStdString() << '\n';
-                RC_ASSERT(seen(&equal, probes).toStdString() == seen(&plain, probes).toStdString());
+                RC_ASSERT(seen(&equal, probes) == seen(&plain, probes));
                 // The rows as drawn with the mouse at the same place over each
-                // (the scroll bars are compared above, as the mouse lights them up).
-                const QPoint mouse(*rc::gen::inRange(-3, size.width()), *rc::gen::inRange(-3, size.height()));
+                // (not the scroll bars, which the mouse lights up).
+                const QPoint mouse(*rc::gen::inRange(-3, size.width()),
+                                   *rc::gen::inRange(-3, size.height()));
                 QList<QImage> drawn;
                 QList<QStringList> painted;
-                for (QListView* view : views) {
+                both({}, [&](QListView* view) {
                     QTest::mouseMove(view->viewport(), mouse);
                     auto* recorder = static_cast<Recorder*>(view->itemDelegate());
                     recorder->painted.clear();
                     drawn << view->viewport()->grab().toImage();
                     painted << recorder->painted;
-                }
-                RC_ASSERT(painted[1].join('\n').toStdString() == painted[0].join('\n').toStdString());
+                });
+                RC_ASSERT(text(painted[1]).toStdString() == text(painted[0]).toStdString());
                 RC_ASSERT(drawn[1] == drawn[0]);
             }
         });
         QVERIFY2(held, "the smallest failing case is printed above");
     }
 
+    // A row clicked where it is cut off scrolls into view a moment later,
+    // unless the list was scrolled in between.
+    void clickedRowScrollsIntoView_data()
+    {
+        QTest::addColumn<int>("scrolledTo");
+        QTest::newRow("left alone") << -1;
+        QTest::newRow("scrolled after the click") << 12;
+    }
+
+    void clickedRowScrollsIntoView()
+    {
+        QFETCH(int, scrolledTo);
+        QStringList words;
+        for (int i = 0; i < 40; ++i)
+            words << QString("word %1").arg(i);
+        QStringListModel model(words);
+        QWidget window;
+        QListView plain(&window);
+        quibbler::EqualRowsView equal(&window);
+        // Clicked last, left alone: when it has scrolled, so has every view clicked before it.
+        QListView last(&window);
+        const QList<QListView*> views{&plain, &equal, &last};
+        for (QListView* view : views) {
+            view->setModel(&model);
+            view->resize(120, 100);
+            view->move(130 * int(views.indexOf(view)), 0);
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QRect cut = plain.visualRect(
+            model.index(plain.viewport()->height() / plain.visualRect(model.index(0)).height()));
+        QVERIFY2(cut.bottom() >= plain.viewport()->height(), "the row is cut off");
+        for (QListView* view : views) {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, cut.top() + 1));
+            if (view != &last && scrolledTo >= 0)
+                view->verticalScrollBar()->setValue(scrolledTo);
+        }
+        QTRY_VERIFY(last.verticalScrollBar()->value() > 0);
+        QVERIFY2(plain.verticalScrollBar()->value() != 0, "the plain view scrolled");
+        QCOMPARE(equal.verticalScrollBar()->value(), plain.verticalScrollBar()->value());
+    }
+
     // Where the focus and the selection go, told by row, as the list view tells them.
     void tellsTheScreenReader_data()
     {
         QTest::addColumn<bool>("focused");
-        QTest::addColumn<QString>("action");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("clicked"); // a row, or -1
         QTest::addColumn<QStringList>("heard");
-        const QStringList downFromOne{"selected 2", "unselected 1", "focus 2"};
-        QTest::newRow("down, focused") << true << "down" << downFromOne;
-        QTest::newRow("down, elsewhere") << false << "down" << downFromOne.mid(0, 2);
-        QTest::newRow("click on the fourth row") << false << "click 3" << QStringList{"focus 3", "selected 3", "unselected 1"};
-        QTest::newRow("end, focused") << true << "end" << QStringList{"selected 7", "unselected 1", "focus 7"};
-        QTest::newRow("up at the top") << true << "home up" << QStringList{"selected 0", "unselected 1", "focus 0"};
+        // The current row is the second.
+        const QStringList down{"SelectionAdd 2", "SelectionRemove 1", "Focus 2"};
+        QTest::newRow("down, focused") << true << QList<int>{Qt::Key_Down} << -1 << down;
+        QTest::newRow("down, elsewhere")
+            << false << QList<int>{Qt::Key_Down} << -1 << down.mid(0, 2);
+        QTest::newRow("click on the fourth row")
+            << false << QList<int>{} << 3
+            << QStringList{"Focus 3", "SelectionAdd 3", "SelectionRemove 1"};
+        QTest::newRow("end, focused")
+            << true << QList<int>{Qt::Key_End} << -1
+            << QStringList{"SelectionAdd 7", "SelectionRemove 1", "Focus 7"};
+        QTest::newRow("up at the top")
+            << true << QList<int>{Qt::Key_Home, Qt::Key_Up} << -1
+            << QStringList{"SelectionAdd 0", "SelectionRemove 1", "Focus 0"};
     }
 
     void tellsTheScreenReader()
     {
         QFETCH(bool, focused);
-        QFETCH(QString, action);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, clicked);
         QFETCH(QStringList, heard);
         QStringListModel model({"a", "b", "c", "d", "e", "f", "g", "h"});
         QWidget window;
@@ -239,15 +285,11 @@ private slots:
         view.selectionModel()->setCurrentIndex(model.index(1), QItemSelectionModel::ClearAndSelect);
         (focused ? static_cast<QWidget*>(&view) : &elsewhere)->setFocus();
         view.heard.clear();
-        for (const QString& step : action.split(' ')) {
-            if (step == "down" || step == "end" || step == "home" || step == "up")
-                QTest::keyClick(&view, step == "down" ? Qt::Key_Down : step == "end" ? Qt::Key_End
-                                      : step == "home"                ? Qt::Key_Home
-                                                                      : Qt::Key_Up);
-            else if (step != "click")
-                QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
-                                  view.visualRect(model.index(step.toInt())).center());
-        }
+        for (int key : keys)
+            QTest::keyClick(&view, Qt::Key(key));
+        if (clicked >= 0)
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                              view.visualRect(model.index(clicked)).center());
         QCOMPARE(view.heard, heard);
     }
 };
