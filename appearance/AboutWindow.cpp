@@ -2,8 +2,8 @@
 
 #include "host/Host.h"
 #include "host/Placement.h"
-#include "host/UiFont.h"
-#include "host/WrappingButtons.h"
+#include "controls/UiFont.h"
+#include "controls/WrappingButtons.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "appearance/Restyle.h"
 #include "host/CommonDialog.h"
 #include "host/Host.h"
-#include "host/UiFont.h"
+#include "controls/UiFont.h"
 #include "vocabulary/MainWindow.h"
 
 namespace quibbler {

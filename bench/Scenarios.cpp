@@ -5,7 +5,7 @@
 #include "WordGenerator.h"
 
 #include "app/Forms.h"
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 #include "poetry/PoetryWindow.h"
 #include "queries/WordCountWindow.h"
 #include "sentences/Draws.h"

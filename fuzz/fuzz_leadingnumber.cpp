@@ -1,6 +1,6 @@
 // Any text gives a number, and a printed number reads back as itself.
 #include "FuzzCheck.h"
-#include "host/TextNumbers.h"
+#include "text/TextNumbers.h"
 
 #include <QString>
 

@@ -2,9 +2,10 @@
 
 #include "app/Forms.h"
 #include "host/Host.h"
-#include "host/LongText.h"
+#include "controls/BoxTextWriter.h"
+#include "controls/LongText.h"
 #include "host/RandomSource.h"
-#include "host/TextNumbers.h"
+#include "text/TextNumbers.h"
 #include "poetry/PoetryWindow.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"

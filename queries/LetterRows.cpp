@@ -1,7 +1,7 @@
 #include "queries/LetterRows.h"
 
-#include "host/Characters.h"
-#include "host/TextNumbers.h"
+#include "text/Characters.h"
+#include "text/TextNumbers.h"
 
 namespace quibbler {
 

@@ -1,10 +1,10 @@
 #include "queries/QueryCommands.h"
 
 #include "app/Forms.h"
-#include "host/Characters.h"
+#include "text/Characters.h"
 #include "host/Host.h"
-#include "host/ListBox.h"
-#include "host/TextNumbers.h"
+#include "controls/ListBox.h"
+#include "text/TextNumbers.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/WordPick.h"
 #include "vocabulary/MainWindow.h"

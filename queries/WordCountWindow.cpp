@@ -2,9 +2,9 @@
 
 #include "app/Forms.h"
 #include "host/Keys.h"
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 #include "host/Placement.h"
-#include "host/UiFont.h"
+#include "controls/UiFont.h"
 #include "queries/LetterRows.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"

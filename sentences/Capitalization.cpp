@@ -1,6 +1,6 @@
 #include "sentences/Capitalization.h"
 
-#include "host/Characters.h"
+#include "text/Characters.h"
 #include "sentences/OptionsWindow.h"
 
 #include <QRadioButton>

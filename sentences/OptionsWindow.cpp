@@ -1,8 +1,8 @@
 #include "sentences/OptionsWindow.h"
 
-#include "host/Characters.h"
+#include "text/Characters.h"
 #include "host/Placement.h"
-#include "host/UiFont.h"
+#include "controls/UiFont.h"
 #include "vocabulary/Cutting.h"
 
 #include <QCheckBox>

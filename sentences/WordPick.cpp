@@ -1,8 +1,8 @@
 #include "sentences/WordPick.h"
 
-#include "host/Characters.h"
-#include "host/ListBox.h"
-#include "host/TextNumbers.h"
+#include "text/Characters.h"
+#include "controls/ListBox.h"
+#include "text/TextNumbers.h"
 
 namespace quibbler {
 

@@ -1,7 +1,7 @@
 #include "sentences/WordSource.h"
 
-#include "host/Characters.h"
-#include "host/ListBox.h"
+#include "text/Characters.h"
+#include "controls/ListBox.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/WordPick.h"

@@ -2,8 +2,9 @@
 #include "app/Forms.h"
 #include "host/Host.h"
 #include "host/Keys.h"
-#include "host/ListBox.h"
-#include "host/UiFont.h"
+#include "controls/ListBox.h"
+#include "controls/Tooltips.h"
+#include "controls/UiFont.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/RecoverySnapshot.h"
 

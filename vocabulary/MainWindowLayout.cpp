@@ -1,9 +1,10 @@
 // The main window's controls and menu bar, at their design positions.
-#include "host/ListBox.h"
-#include "host/LongText.h"
+#include "controls/ListBox.h"
+#include "controls/ExactTextBox.h"
+#include "controls/LongText.h"
 #include "host/Placement.h"
-#include "host/UiFont.h"
-#include "host/WrappingButtons.h"
+#include "controls/UiFont.h"
+#include "controls/WrappingButtons.h"
 #include "vocabulary/MainWindow.h"
 
 #include <QFrame>

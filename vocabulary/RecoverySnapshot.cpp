@@ -1,7 +1,7 @@
 #include "vocabulary/RecoverySnapshot.h"
 
 #include "host/Host.h"
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 #include "vocabulary/VocabFile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "vocabulary/StoreLearner.h"
 
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 
 namespace quibbler {
 

@@ -1,7 +1,7 @@
 // The start-up files, and the save and load commands.
 #include "app/Forms.h"
 #include "host/Host.h"
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"

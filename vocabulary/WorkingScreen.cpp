@@ -1,6 +1,6 @@
 #include "vocabulary/WorkingScreen.h"
 
-#include "host/UiFont.h"
+#include "controls/UiFont.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

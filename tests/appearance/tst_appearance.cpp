@@ -1,6 +1,6 @@
 #include "appearance/AboutWindow.h"
 #include "appearance/Restyle.h"
-#include "host/UiFont.h"
+#include "controls/UiFont.h"
 #include "support/TestCommon.h"
 
 // What each command must restyle ("+") or leave alone ("-"): windows by name, and

@@ -1,7 +1,8 @@
 // Windows on the real Qt host: where they open and come back after a long operation,
 // what dialogs stand over, Enter on buttons, the font dialog's preset and tooltips.
 #include "appearance/AboutWindow.h"
-#include "host/UiFont.h"
+#include "controls/Tooltips.h"
+#include "controls/UiFont.h"
 #include "support/RealHost.h"
 #include "support/TestCommon.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Forms.h"
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 #include "support/ScriptedHost.h"
 
 #include <QFile>

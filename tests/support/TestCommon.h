@@ -2,9 +2,11 @@
 
 // What the test files share: Qt Test, the program's windows and their
 // controls, the scripted program, and data tables written as row structs.
-#include "host/ListBox.h"
-#include "host/LongText.h"
-#include "host/WrappingButtons.h"
+#include "controls/ListBox.h"
+#include "controls/BoxTextWriter.h"
+#include "controls/ExactTextBox.h"
+#include "controls/LongText.h"
+#include "controls/WrappingButtons.h"
 #include "poetry/PoetryWindow.h"
 #include "queries/WordCountWindow.h"
 #include "sentences/OptionsWindow.h"

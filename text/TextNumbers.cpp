@@ -1,4 +1,4 @@
-#include "host/TextNumbers.h"
+#include "text/TextNumbers.h"
 
 #include <algorithm>
 #include <charconv>

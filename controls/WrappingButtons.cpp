@@ -1,4 +1,4 @@
-#include "host/WrappingButtons.h"
+#include "controls/WrappingButtons.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "host/ListBox.h"
+#include "controls/ListBox.h"
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>

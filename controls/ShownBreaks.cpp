@@ -1,4 +1,4 @@
-#include "host/ShownBreaks.h"
+#include "controls/ShownBreaks.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

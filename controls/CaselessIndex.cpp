@@ -1,4 +1,4 @@
-#include "host/CaselessIndex.h"
+#include "controls/CaselessIndex.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "host/BoxTextWriter.h"
+#include "controls/BoxTextWriter.h"
 
-#include "host/ShownBreaks.h"
+#include "controls/ShownBreaks.h"
 
 #include <QTextDocument>
 

@@ -2,7 +2,7 @@
 // with uniform item sizes showing the same model, over random operations:
 // what is drawn, the scroll bars, where each row stands, what is under a
 // point, what keys and clicks select, and what a screen reader is told.
-#include "host/EqualRowsView.h"
+#include "controls/EqualRowsView.h"
 #include "support/TestCommon.h"
 
 #include <QScrollBar>

@@ -1,5 +1,5 @@
-#include "host/Characters.h"
-#include "host/TextNumbers.h"
+#include "text/Characters.h"
+#include "text/TextNumbers.h"
 #include "support/TestCommon.h"
 
 #include <clocale>

@@ -1,7 +1,7 @@
 #include "host/Keys.h"
 #include "support/TestCommon.h"
 
-class TestListBox : public QObject {
+class TestKeys : public QObject {
     Q_OBJECT
 private slots:
     // Finds after every change (a deleted copy of a word too) are held against a
@@ -47,5 +47,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestListBox)
-#include "tst_listbox.moc"
+QTEST_MAIN(TestKeys)
+#include "tst_keys.moc"

@@ -1,4 +1,4 @@
-#include "host/Characters.h"
+#include "text/Characters.h"
 
 #include <QLineEdit>
 #include <QTextBoundaryFinder>

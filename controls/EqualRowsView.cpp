@@ -1,4 +1,4 @@
-#include "host/EqualRowsView.h"
+#include "controls/EqualRowsView.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/CaselessIndex.h"
-#include "host/EqualRowsView.h"
+#include "controls/CaselessIndex.h"
+#include "controls/EqualRowsView.h"
 
 #include <QString>
 #include <QStringList>
