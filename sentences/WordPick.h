@@ -1,36 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <QStringView>
 
 namespace quibbler {
 
 class ListBox;
-
-// The options' word filters, given the texts of their boxes: a first letter,
-// compared with a word's first character without regard to case, and a
-// length, compared with a word's length in characters. Each filter counts
-// only when its text is set; a length that is no number counts 0.
-class WordFilter {
-public:
-    WordFilter(const QString& letter, const QString& length);
-
-    bool passes(QStringView word) const;
-    // The words that pass, in order.
-    QStringList passing(const QStringList& words) const;
-
-    // The cache's staleness test on the word last drawn from it ("" when
-    // none): the letter differs from its first character, compared with
-    // case, or the length's value from its length.
-    bool isStale(QStringView lastDrawn) const;
-
-private:
-    QString m_letter;
-    QString m_upperLetter;
-    bool m_byLength;
-    double m_length;
-};
 
 // Fills the filtered word cache with every word that passes the filters.
 void rebuildWordCache(const ListBox& words, ListBox& cache, const QString& letter,

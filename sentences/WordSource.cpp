@@ -4,6 +4,7 @@
 #include "controls/ListBox.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
+#include "sentences/WordFilter.h"
 #include "sentences/WordPick.h"
 
 namespace quibbler {

@@ -1,10 +1,10 @@
 #include "vocabulary/FieldReader.h"
 
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <algorithm>
 
-namespace quibbler::vocabfile {
+namespace quibbler::wordfile {
 
 namespace {
 
@@ -215,4 +215,4 @@ bool FieldReader::endField(QChar separator, const Visit& visit)
     return going;
 }
 
-} // namespace quibbler::vocabfile
+} // namespace quibbler::wordfile

@@ -8,7 +8,7 @@
 #include <functional>
 #include <utility>
 
-namespace quibbler::vocabfile {
+namespace quibbler::wordfile {
 
 // Reads a file's fields as its bytes come, piece by piece, so that a file is
 // never held whole: for any way its bytes are cut into pieces, the fields are
@@ -66,4 +66,4 @@ private:
     QStringList m_fields;
 };
 
-} // namespace quibbler::vocabfile
+} // namespace quibbler::wordfile

@@ -1,6 +1,6 @@
 #include "vocabulary/RecoveryFile.h"
 
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +52,7 @@ QByteArray listChanges(const char* name, const QStringList& before, const QStrin
     }
     if (kept < after.size()) {
         records += QByteArray(name) + ',' + QByteArray::number(after.size() - kept) + "\r\n";
-        records += vocabfile::encodeEntries(after.sliced(kept));
+        records += wordfile::encodeEntries(after.sliced(kept));
     }
     return records;
 }
@@ -70,13 +70,13 @@ qint64 imageEstimate(const StoreLists& lists)
 
 QString failure(const QString& path, const QString& reason)
 {
-    return vocabfile::failed(kFailure, path, reason).error;
+    return wordfile::failed(kFailure, path, reason).error;
 }
 
 Update writeWhole(const QString& path, const StoreLists& now)
 {
     const QByteArray bytes = image(now);
-    if (const vocabfile::FileResult saved = vocabfile::replaceFile(path, bytes, kFailure);
+    if (const wordfile::FileResult saved = wordfile::replaceFile(path, bytes, kFailure);
         !saved.ok)
         return {{}, saved.error};
     return {{now, bytes.size()}, {}};
@@ -88,7 +88,7 @@ Update appendChanges(const QString& path, const FileState& before, const StoreLi
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return {{}, failure(path, file.errorString())};
-    QString reason = vocabfile::writeImage(file, bytes);
+    QString reason = wordfile::writeImage(file, bytes);
     if (reason.isEmpty() && !file.flush())
         reason = file.errorString();
 #ifdef Q_OS_UNIX

@@ -2,7 +2,7 @@
 
 #include "host/Host.h"
 #include "controls/ListBox.h"
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +60,7 @@ void RecoverySnapshot::offerBack()
     // Read as any words file is: a path that is not a regular file is refused.
     QStringList fields;
     const std::optional<recovery::StoreLists> found
-        = vocabfile::loadFields(m_path, fields).ok ? recovery::read(fields) : std::nullopt;
+        = wordfile::loadFields(m_path, fields).ok ? recovery::read(fields) : std::nullopt;
     if (!found) {
         setAside();
         return;

@@ -4,7 +4,7 @@
 #include "support/TestCommon.h"
 #include "vocabulary/FieldReader.h"
 #include "vocabulary/RecoveryFile.h"
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <rapidcheck.h>
 
@@ -227,11 +227,11 @@ private slots:
                 rc::gen::inRange<qsizetype>(0, bytes.size() + 1));
             cuts.push_back(bytes.size());
             std::sort(cuts.begin(), cuts.end());
-            vocabfile::FieldReader reader;
+            wordfile::FieldReader reader;
             for (qsizetype from = 0; const qsizetype cut : cuts)
                 reader.feed(QByteArrayView(bytes).sliced(from, cut - from)), from = cut;
             reader.finish();
-            RC_ASSERT(reader.takeFields() == vocabfile::readFields(vocabfile::decodeText(bytes)));
+            RC_ASSERT(reader.takeFields() == wordfile::readFields(wordfile::decodeText(bytes)));
         });
         QVERIFY2(held, "the smallest failing case is printed above");
     }
@@ -244,7 +244,7 @@ private slots:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"recovery"_s);
         const auto readBack = [](const QByteArray& bytes) {
-            return recovery::read(vocabfile::readFields(vocabfile::decodeText(bytes)));
+            return recovery::read(wordfile::readFields(wordfile::decodeText(bytes)));
         };
         const bool held = rc::check("the recovery file reads back as the lists", [&] {
             QFile::remove(path);

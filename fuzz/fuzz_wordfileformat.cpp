@@ -2,11 +2,11 @@
 // back unchanged, and the same fields when read in pieces.
 #include "FuzzCheck.h"
 #include "vocabulary/FieldReader.h"
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <QByteArray>
 
-using namespace quibbler::vocabfile;
+using namespace quibbler::wordfile;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,4 +1,4 @@
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace quibbler::vocabfile {
+namespace quibbler::wordfile {
 
 namespace {
 
@@ -330,4 +330,4 @@ FileResult ensureExists(const QString& path)
     return {};
 }
 
-} // namespace quibbler::vocabfile
+} // namespace quibbler::wordfile

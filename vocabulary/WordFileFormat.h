@@ -12,7 +12,7 @@ class QIODevice;
 // The one file format of the words file, the proper-noun file and every saved
 // or loaded file: each entry between double quotes on a line of its own, lines
 // ended by CR LF. A double quote inside an entry is written doubled.
-namespace quibbler::vocabfile {
+namespace quibbler::wordfile {
 
 // Bytes to text: valid UTF-8 sequences are decoded as UTF-8, every byte that is
 // not part of a valid sequence is read as Windows-1252, so older files load.
@@ -100,4 +100,4 @@ private:
 // A path that is not a regular file is refused unopened.
 FileResult ensureExists(const QString& path);
 
-} // namespace quibbler::vocabfile
+} // namespace quibbler::wordfile

@@ -1,5 +1,5 @@
 #include "support/TestCommon.h"
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 
 #include <QDirIterator>
 
@@ -11,7 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-using namespace quibbler::vocabfile;
+using namespace quibbler::wordfile;
 
 // Everything under dir, each with its kind, identity and (for files) content.
 static QStringList snapshot(const QString& dir)
@@ -52,7 +52,7 @@ const struct { const char* tag; QByteArray bytes; QStringList fields; } kFields[
 
 // clang-format on
 
-class TestVocabFile : public QObject {
+class TestWordFileFormat : public QObject {
     Q_OBJECT
 
     std::optional<QTemporaryDir> m_dir;
@@ -184,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestVocabFile)
-#include "tst_vocabfile.moc"
+QTEST_GUILESS_MAIN(TestWordFileFormat)
+#include "tst_wordfileformat.moc"

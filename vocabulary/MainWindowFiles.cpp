@@ -7,7 +7,7 @@
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/RecoverySnapshot.h"
 #include "vocabulary/StoreLearner.h"
-#include "vocabulary/VocabFile.h"
+#include "vocabulary/WordFileFormat.h"
 #include "vocabulary/WorkingScope.h"
 
 #include <QCheckBox>
@@ -32,9 +32,9 @@ void MainWindow::readStartupFiles()
 {
     // Both files are made sure of before either is read; a file that cannot be
     // had is reported once and its list starts empty.
-    const vocabfile::FileResult words = vocabfile::ensureExists(wordsFilePath());
-    const vocabfile::FileResult names = vocabfile::ensureExists(properNounsFilePath());
-    for (const vocabfile::FileResult& result : {words, names}) {
+    const wordfile::FileResult words = wordfile::ensureExists(wordsFilePath());
+    const wordfile::FileResult names = wordfile::ensureExists(properNounsFilePath());
+    for (const wordfile::FileResult& result : {words, names}) {
         if (!result.ok)
             m_host.msgBox(result.error);
     }
@@ -48,7 +48,7 @@ void MainWindow::readStartupFile(const QString& path, ListBox& list, const QStri
 {
     // The start-up files are taken as they stand: repeated and empty entries
     // too. Reading stops when the list is full.
-    vocabfile::FieldFile file(path);
+    wordfile::FieldFile file(path);
     for (QStringList fields; file.readPiece(fields);) {
         if (list.appendAll(fields) < fields.size()) {
             m_host.msgBox(fullMessage);
@@ -66,7 +66,7 @@ SaveOutcome MainWindow::cmdsave_Click()
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
 
-    const vocabfile::FileResult words = vocabfile::saveEntries(path, lstw->entries());
+    const wordfile::FileResult words = wordfile::saveEntries(path, lstw->entries());
     if (!words.ok) {
         m_host.msgBox(words.error);
         return SaveOutcome::Failed;
@@ -76,8 +76,8 @@ SaveOutcome MainWindow::cmdsave_Click()
     if (m_recovery)
         m_recovery->wordsSaved();
 
-    const vocabfile::FileResult names
-        = vocabfile::saveEntries(properNounsFilePath(), lstproper->entries());
+    const wordfile::FileResult names
+        = wordfile::saveEntries(properNounsFilePath(), lstproper->entries());
     if (!names.ok) {
         m_host.msgBox(names.error);
         return SaveOutcome::Failed;
@@ -114,7 +114,7 @@ void MainWindow::mnuload_Click()
 
     // Opened before anything is cleared, so a file that cannot be read leaves
     // the word list as it was; it is then read a piece at a time.
-    vocabfile::FieldFile file(path);
+    wordfile::FieldFile file(path);
     if (!file.result().ok) {
         m_host.msgBox(file.result().error);
         return;
