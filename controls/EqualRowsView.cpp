@@ -44,12 +44,9 @@ QSize EqualRowsView::rowSize() const
 
 void EqualRowsView::doItemsLayout()
 {
-    // Showing a scroll bar resizes the viewport; the state keeps that from
-    // asking for another layout.
-    const State old = state();
-    setState(ExpandingState);
+    // Not the list view's layout, which places every row: rows are placed by
+    // arithmetic, so only the scroll bars need setting.
     QAbstractItemView::doItemsLayout();
-    setState(old);
 }
 
 void EqualRowsView::updateGeometries()
@@ -178,8 +175,6 @@ void EqualRowsView::scrollTo(const QModelIndex& index, ScrollHint hint)
 {
     if (m_inTimer && m_scrolledSincePress)
         return;
-    if (index.parent() != rootIndex() || index.column() != modelColumn())
-        return;
     const QRect rect = visualRect(index);
     if (!rect.isValid())
         return;
@@ -227,35 +222,26 @@ QModelIndex EqualRowsView::moveCursor(CursorAction action, Qt::KeyboardModifiers
     const int row = current.row();
     const int height = rowSize().height();
     const int page = viewport()->height();
-    if ((action == MovePageUp || action == MovePageDown) && height >= page)
-        action = action == MovePageUp ? MoveUp : MoveDown;
+    // A page moves so that the row left stays in sight at the page's other
+    // end; a row as tall as the viewport makes a page one row.
+    const int pageStep = height <= 0 || height >= page ? 1 : page / height - 1;
     switch (action) {
     case MoveUp:
     case MovePrevious:
-        return row > 0 ? rowIndex(row - 1) : current;
+        return rowIndex(std::max(0, row - 1));
     case MoveDown:
     case MoveNext:
-        return row + 1 < rows ? rowIndex(row + 1) : current;
-    case MoveLeft:
-    case MoveRight:
-        return height > 0 ? current : rowIndex(0);
-    default:
-        break;
-    }
-    if (height <= 0)
-        return rowIndex(0);
-    switch (action) {
+        return rowIndex(std::min(rows - 1, row + 1));
     case MovePageUp:
-        // The row a page up keeps the current row in sight at the bottom.
-        return rowIndex(std::max(0, row - page / height + 1));
+        return rowIndex(std::max(0, row - pageStep));
     case MovePageDown:
-        return rowIndex(std::min(rows - 1, row + page / height - 1));
+        return rowIndex(std::min(rows - 1, row + pageStep));
     case MoveHome:
         return rowIndex(0);
     case MoveEnd:
         return rowIndex(rows - 1);
     default:
-        return current;
+        return current; // one column: left and right stay
     }
 }
 
@@ -341,11 +327,8 @@ void EqualRowsView::paintEvent(QPaintEvent* event)
             option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal
                                                             : QPalette::Disabled);
         }
-        if (focus && index == current) {
-            option.state |= QStyle::State_HasFocus;
-            if (this->state() == EditingState)
-                option.state |= QStyle::State_Editing;
-        }
+        // Rows are never edited: the model offers no editable row.
+        option.state.setFlag(QStyle::State_HasFocus, focus && index == current);
         option.state.setFlag(QStyle::State_MouseOver, index == m_hover);
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
@@ -396,8 +379,7 @@ bool EqualRowsView::viewportEvent(QEvent* event)
 
 void EqualRowsView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (isVisible() && state() != ExpandingState && state() != CollapsingState)
-        m_hover = indexAt(event->position().toPoint());
+    m_hover = indexAt(event->position().toPoint());
     QListView::mouseMoveEvent(event);
 }
 
