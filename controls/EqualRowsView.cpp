@@ -8,16 +8,6 @@
 
 namespace quibbler {
 
-namespace {
-
-// Rounds towards minus infinity, as a search of row positions does.
-int floorDiv(int value, int step)
-{
-    return value >= 0 ? value / step : -((-value + step - 1) / step);
-}
-
-} // namespace
-
 EqualRowsView::EqualRowsView(QWidget* parent) : QListView(parent)
 {
     setUniformItemSizes(true);
@@ -149,10 +139,11 @@ EqualRowsView::Rows EqualRowsView::rowsIn(const QRect& contents) const
     // (so a wide row's far end cannot be clicked there when the contents are
     // cut to the viewport, as in the list view).
     const int right = isRightToLeft() ? contentsWidth() - 1 - contents.left() : contents.right();
-    if (rows <= 0 || height <= 0 || right < 0 || rows * height < contents.top())
+    if (rows <= 0 || height <= 0 || right < 0 || contents.bottom() < 0
+        || rows * height < contents.top())
         return {};
-    return {std::clamp(floorDiv(contents.top(), height), 0, rows - 1),
-            std::min(floorDiv(contents.bottom(), height), rows - 1)};
+    return {std::min(std::max(0, contents.top()) / height, rows - 1),
+            std::min(contents.bottom() / height, rows - 1)};
 }
 
 int EqualRowsView::rowUnder(const QPoint& viewportPoint) const
