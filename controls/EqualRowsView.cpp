@@ -281,8 +281,6 @@ void EqualRowsView::scrollContentsBy(int dx, int dy)
 {
     m_scrolledSincePress = true;
     const int rows = rowCount();
-    if (rows <= 0)
-        return;
     if (verticalScrollMode() == ScrollPerItem && dy != 0) {
         // The scroll bar counts rows; the viewport moves in pixels.
         const int now = std::clamp(verticalScrollBar()->value(), 0, rows);
