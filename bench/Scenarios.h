@@ -32,6 +32,35 @@ QStringList scenarioKeys();
 // Runs the timed scenarios the settings ask for, one row (or more) each.
 std::vector<Row> runScenarios(const Settings& settings);
 
+// The timed scenarios, each adding its rows; runScenarios picks them by key.
+
+// Scenarios.cpp: the machine's own pauses, against which the others' gaps are read.
+void noiseFloor(const Settings& settings, std::vector<Row>& rows);
+
+// LearningScenarios.cpp: learning words, and counting what the lists hold.
+void learnText(const Settings& settings, std::vector<Row>& rows);
+void learnGrowth(const Settings& settings, std::vector<Row>& rows);
+void learnAgainstWalking(const Settings& settings, std::vector<Row>& rows);
+void wordCountWindow(const Settings& settings, std::vector<Row>& rows);
+void containCount(const Settings& settings, std::vector<Row>& rows);
+
+// AnswerScenarios.cpp: sentences and poems.
+void answers(const Settings& settings, std::vector<Row>& rows);
+void customAnswer(const Settings& settings, std::vector<Row>& rows);
+void risingPoem(const Settings& settings, std::vector<Row>& rows);
+
+// FileScenarios.cpp: start-up, save and load, the recovery file, big texts.
+void startUp(const Settings& settings, std::vector<Row>& rows);
+void save(const Settings& settings, std::vector<Row>& rows);
+void load(const Settings& settings, std::vector<Row>& rows);
+void recoveryFile(const Settings& settings, std::vector<Row>& rows);
+void bigLoad(const Settings& settings, std::vector<Row>& rows);
+
+// LongTextScenarios.cpp: words megabytes long in the lists and the answer box.
+void longWords(const Settings& settings, std::vector<Row>& rows);
+
+// MemoryScenarios.cpp, for --memory.
+
 // Peak memory of a program that starts with both lists full and shows a
 // 10,000,000-word answer. Meant for a process of its own (see --memory).
 Row memoryScenario(const Settings& settings);
