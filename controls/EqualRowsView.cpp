@@ -11,14 +11,12 @@ namespace quibbler {
 EqualRowsView::EqualRowsView(QWidget* parent) : QListView(parent)
 {
     setUniformItemSizes(true);
+    setSelectionMode(SingleSelection);
 }
 
 int EqualRowsView::rowCount() const
 {
-    const QAbstractItemModel* items = model();
-    if (!items || items->columnCount(rootIndex()) <= 0)
-        return 0;
-    return items->rowCount(rootIndex());
+    return model()->rowCount(rootIndex());
 }
 
 QModelIndex EqualRowsView::rowIndex(int row) const
@@ -209,7 +207,7 @@ QModelIndex EqualRowsView::moveCursor(CursorAction action, Qt::KeyboardModifiers
     const int rows = rowCount();
     const QModelIndex current = currentIndex();
     if (!current.isValid())
-        return rows > 0 ? rowIndex(0) : QModelIndex();
+        return rowIndex(0); // none in an empty list
     const int row = current.row();
     const int height = rowSize().height();
     const int page = viewport()->height();
@@ -238,27 +236,11 @@ QModelIndex EqualRowsView::moveCursor(CursorAction action, Qt::KeyboardModifiers
 
 void EqualRowsView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command)
 {
-    if (!selectionModel())
-        return;
-    const auto enabled = [this](int row) {
-        return row >= 0 && (model()->flags(rowIndex(row)) & Qt::ItemIsEnabled);
-    };
+    // One row at a time: a click, a drag or a key asks for the row under one point.
+    const int row = rowUnder(rect.bottomRight());
     QItemSelection selection;
-    if (rect.width() == 1 && rect.height() == 1) {
-        // A click selects the row under it.
-        const int row = rowUnder(rect.topLeft());
-        if (enabled(row))
-            selection.select(rowIndex(row), rowIndex(row));
-    } else if (state() == DragSelectingState) {
-        const Rows rows = rowsIn(rect.translated(horizontalOffset(), verticalOffset()));
-        if (rows.first <= rows.last)
-            selection.select(rowIndex(rows.first), rowIndex(rows.last));
-    } else {
-        const int from = rowUnder(rect.topLeft());
-        const int to = rowUnder(rect.bottomRight());
-        if (enabled(from) && enabled(to))
-            selection.select(rowIndex(std::min(from, to)), rowIndex(std::max(from, to)));
-    }
+    if (row >= 0 && (model()->flags(rowIndex(row)) & Qt::ItemIsEnabled))
+        selection.select(rowIndex(row), rowIndex(row));
     selectionModel()->select(selection, command);
 }
 
