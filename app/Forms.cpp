@@ -30,7 +30,6 @@ Forms::~Forms()
 void Forms::start()
 {
     MainWindow& main = frmcbox();
-    main.Form_Load();
     main.show();
     main.activateWindow();
     main.txtw->setFocus();
@@ -86,8 +85,10 @@ bool Forms::refuseWhileWorking()
 
 MainWindow& Forms::frmcbox()
 {
-    if (!m_main)
+    if (!m_main) {
         m_main = std::make_unique<MainWindow>(*this, m_host);
+        m_main->Form_Load();
+    }
     return *m_main;
 }
 

@@ -93,7 +93,6 @@ ListBox::ListBox(QWidget* parent) : EqualRowsView(parent), m_model(new Model(m_e
     m_entries.reserve(MaxEntries);
     setModel(m_model);
     setItemDelegate(new ShortenedEntries(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 ListBox::~ListBox() = default;
@@ -203,6 +202,12 @@ int ListBox::findIgnoringCase(QStringView text) const
 {
     updateIndex();
     return m_index.find(text, m_entries);
+}
+
+ListBox::WalkStop ListBox::walkStop(QStringView text) const
+{
+    const int match = findIgnoringCase(text);
+    return {match >= 0 ? match : walkEnd(), match >= 0};
 }
 
 void ListBox::updateIndex() const

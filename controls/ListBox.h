@@ -55,6 +55,18 @@ public:
     int findIgnoringCase(QStringView text) const;
     int findIgnoringCase(const QString& text) const { return findIgnoringCase(QStringView(text)); }
 
+    // Where a walk of the list looking for the text stops, which is where a
+    // look-up leaves the selection: on the first entry equal to the text once
+    // both are upper-cased (found), else on the last entry; -1 for an empty list.
+    struct WalkStop {
+        int position;
+        bool found;
+    };
+    WalkStop walkStop(QStringView text) const;
+    // Where a walk over every entry ends, having stopped at none: the last
+    // entry, -1 for an empty list.
+    int walkEnd() const { return count() - 1; }
+
 signals:
     // An entry was added or removed.
     void entriesChanged();

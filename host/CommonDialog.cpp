@@ -8,11 +8,7 @@ namespace quibbler {
 
 QString CommonDialog::showTextFileDialog(Host& host, bool save, const QString& title)
 {
-    cancelError = true;
-    flags = kHideReadOnly;
-    filter = kTextFileFilter;
-    dialogTitle = title;
-    const FileDialogRequest request{dialogTitle, filter, fileName, folder, flags};
+    const FileDialogRequest request{title, kTextFileFilter, fileName, folder};
     const QString path = save ? host.saveFileDialog(request) : host.openFileDialog(request);
     if (!path.isEmpty()) {
         fileName = path;

@@ -18,18 +18,11 @@ struct CommonDialog {
 
     QString fileName = QStringLiteral("qblvocab.txt");
     QString folder; // where the file dialogs open; the start-up files' folder at first
-    QString dialogTitle;
-    QString filter;
-    int flags = 0;
-    bool cancelError = false;
     QFont font;
     QColor color = Qt::black;
 };
 
 // The filter every vocabulary file dialog shows.
 inline const QString kTextFileFilter = QStringLiteral("Text Files (*.txt)|*.txt|");
-
-// Hides the read-only box of a file dialog.
-constexpr int kHideReadOnly = 4;
 
 } // namespace quibbler

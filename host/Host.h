@@ -20,12 +20,15 @@ struct FileDialogRequest {
     QString filter; // "Description|pattern|..." pairs
     QString fileName; // proposed name, absolute or relative to folder
     QString folder; // where the dialog opens
-    int flags = 0;
 };
 
-// The one door to the outside: modal boxes, the common dialogs, the clipboard,
-// the event loop, the clock, the program folder and the random source. The
-// program talks to nothing else, so tests can stand in for all of it.
+// The door to the outside for all that a test must script or watch: modal
+// boxes, the common dialogs, the copy keys' clipboard text, the event loop
+// turned during long jobs, the clock, the program folder and the random source.
+// The rest is reached directly, as nothing needs to stand in for it: the
+// files are read and written with QFile in the program folder or where the
+// user chose, which tests make a temporary folder, and the text boxes' own
+// context menus (Copy, Paste) and drags reach QClipboard through Qt.
 class Host {
 public:
     virtual ~Host() = default;

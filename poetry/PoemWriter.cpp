@@ -1,17 +1,17 @@
 #include "poetry/PoemWriter.h"
 
 #include "app/Forms.h"
-#include "host/Host.h"
 #include "controls/BoxTextWriter.h"
 #include "controls/LongText.h"
+#include "host/Host.h"
 #include "host/RandomSource.h"
-#include "text/TextNumbers.h"
 #include "poetry/PoetryWindow.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/TextLimits.h"
 #include "sentences/WordSource.h"
+#include "text/TextNumbers.h"
 #include "vocabulary/MainWindow.h"
 
 #include <QCheckBox>
@@ -85,8 +85,7 @@ bool PoemWriter::write(PoemKind kind)
     const QString letter = options.txtword->text();
     // The Letter Incrementor steps its own copy: the options keep the user's length.
     QString length = options.txtwl->text();
-    if (!letter.isEmpty() || leadingNumber(length) > 0)
-        source.pick(letter, length);
+    bool fromCache = source.useFilters(letter, length);
     const bool capitals = options.chkc->isChecked();
     const bool incrementor = m_window->chkli->isChecked();
     const CaseRule rule = caseRuleOf(options);
@@ -121,11 +120,9 @@ bool PoemWriter::write(PoemKind kind)
             }
             if (k > 1 && static_cast<qint64>(k) % 4096 == 0 && !turn())
                 return endLine(line, false);
-            const bool fromCache = !letter.isEmpty() || !length.isEmpty();
             if (source.count(fromCache) == 0)
                 return false;
-            const QString word = source.draw(fromCache, random);
-            m_window->curword = capitals ? source.capitalize(word) : word;
+            m_window->curword = source.draw(fromCache, random, capitals);
             line += m_window->curword;
             line += QLatin1Char(' ');
             ++written;
@@ -134,6 +131,7 @@ bool PoemWriter::write(PoemKind kind)
                     return false;
                 length = QString::number(leadingNumber(length) + 1);
                 source.pick(letter, length);
+                fromCache = true; // a length is set now
             }
         }
         return endLine(line, true);

@@ -1,21 +1,17 @@
 #include "queries/LetterRows.h"
 
-#include "text/Characters.h"
+#include "sentences/WordsByFirstLetter.h"
 #include "text/TextNumbers.h"
 
 namespace quibbler {
 
 std::array<int, 26> letterCounts(const QStringList& entries)
 {
+    // By the whole first character: an A with an accent after it is no A.
+    const WordsByFirstLetter byFirst(entries);
     std::array<int, 26> counts{};
-    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    for (const QString& entry : entries) {
-        // The whole first character: an A with an accent after it is no A.
-        const QString first = upperFirstCharacter(entry);
-        const qsizetype letter = first.size() == 1 ? letters.indexOf(first.front()) : -1;
-        if (letter >= 0)
-            ++counts[letter];
-    }
+    for (int i = 0; i < 26; ++i)
+        counts[i] = byFirst.count(QString(QChar(u'A' + i)));
     return counts;
 }
 

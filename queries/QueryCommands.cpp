@@ -1,12 +1,13 @@
 #include "queries/QueryCommands.h"
 
 #include "app/Forms.h"
-#include "text/Characters.h"
-#include "host/Host.h"
 #include "controls/ListBox.h"
-#include "text/TextNumbers.h"
+#include "host/Host.h"
 #include "sentences/OptionsWindow.h"
-#include "sentences/WordPick.h"
+#include "sentences/WordSource.h"
+#include "sentences/WordsByFirstLetter.h"
+#include "text/Characters.h"
+#include "text/TextNumbers.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
 
@@ -37,8 +38,8 @@ void QueryCommands::countWordsByLetter()
         // Always rebuilt: a cache that only looks fresh (its last draw still fits
         // the letter) can miss words learned since, and would report a stale count.
         const OptionsWindow& options = m_main.forms().frmoptions();
-        rebuildWordCache(*m_main.lstw, *m_main.lstsw, options.txtword->text(),
-                         options.txtwl->text());
+        WordSource(*m_main.lstw, *m_main.lstsw, *m_main.lstproper)
+            .rebuild(options.txtword->text(), options.txtwl->text());
     }
     m_host.msgBox(QString::number(m_main.lstsw->count()) + kInstancesFound, Buttons::Ok, kResults);
 }
@@ -47,11 +48,7 @@ void QueryCommands::countProperNounsByLetter()
 {
     const QString letter = upperFirstCharacter(
         m_host.inputBox(QStringLiteral("First letter?"), QStringLiteral("Letter?")));
-    int count = 0;
-    for (const QString& name : m_main.lstproper->entries()) {
-        if (upperFirstCharacter(name) == letter)
-            ++count;
-    }
+    const int count = WordsByFirstLetter(m_main.lstproper->entries()).count(letter);
     m_host.msgBox(QString::number(count) + kInstancesFound, Buttons::Ok, kResults);
 }
 
@@ -70,8 +67,7 @@ void QueryCommands::countWordsContaining()
         }
         m_main.List1->clearAll();
         m_main.List1->appendAll(matching);
-        // The walk over the words ends on their last entry.
-        m_main.lstw->setSelectedPos(m_main.lstw->count() - 1);
+        m_main.lstw->setSelectedPos(m_main.lstw->walkEnd());
     }
     m_host.msgBox(signedNumberText(m_main.List1->count()) + QStringLiteral(" word(s) contain ")
                       + text,
@@ -99,7 +95,6 @@ void QueryCommands::find(ListBox& list, const char* prompt, const char* notFound
         list.setSelectedPos(selected);
         m_host.msgBox(QString::fromLatin1(notFound));
     }
-    m_main.found = false;
 }
 
 void QueryCommands::jumpToWord()

@@ -1,19 +1,19 @@
 #include "sentences/SentenceGenerator.h"
 
 #include "app/Forms.h"
-#include "text/Characters.h"
-#include "host/Host.h"
-#include "controls/ListBox.h"
 #include "controls/BoxTextWriter.h"
+#include "controls/ListBox.h"
 #include "controls/LongText.h"
+#include "host/Host.h"
 #include "host/RandomSource.h"
-#include "text/TextNumbers.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/OptionsWindow.h"
 #include "sentences/Personalities.h"
 #include "sentences/TextLimits.h"
 #include "sentences/WordSource.h"
+#include "text/Characters.h"
+#include "text/TextNumbers.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/WorkingScope.h"
 
@@ -24,7 +24,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace quibbler {
 
@@ -32,7 +31,7 @@ namespace {
 
 const QString kImpossible = QStringLiteral("I'm sorry, that's impossible");
 // A regular answer reaches the box in pieces of about this many characters.
-constexpr qsizetype kPieceChars = 64 * 1024;
+constexpr qsizetype kAnswerPieceChars = 64 * 1024;
 
 } // namespace
 
@@ -109,21 +108,12 @@ void SentenceGenerator::regular(double count)
 {
     if (!(count > 0))
         return;
-    const QString letter = m_options.txtword->text();
-    const QString length = m_options.txtwl->text();
     WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
-    if (!letter.isEmpty() || leadingNumber(length) > 0)
-        source.pick(letter, length);
-    // Any filter text, even a length that is no number, draws from the cache.
-    const bool fromCache = !letter.isEmpty() || !length.isEmpty();
-    const int entries = source.count(fromCache);
-    if (entries == 0)
+    const bool fromCache = source.useFilters(m_options.txtword->text(), m_options.txtwl->text());
+    if (source.count(fromCache) == 0)
         return;
 
     const bool capitals = m_options.chkc->isChecked();
-    // Each entry's capitalised form is looked up once: the proper nouns cannot
-    // change while the answer is made.
-    std::vector<std::optional<QString>> capitalizedAt(capitals ? entries : 0);
     const CaseRule rule = caseRuleOf(m_options);
     RandomSource& random = m_host.random();
 
@@ -131,7 +121,7 @@ void SentenceGenerator::regular(double count)
     // never exists whole beside the box's copy. The case rule is applied per
     // piece; Normal touches only the first character of the first.
     std::optional<BoxTextWriter> box;
-    QString piece(kPieceChars, Qt::Uninitialized);
+    QString piece(kAnswerPieceChars, Qt::Uninitialized);
     qsizetype used = 0;
     const auto handOn = [&] {
         const QStringView made(piece.constData(), used);
@@ -147,7 +137,8 @@ void SentenceGenerator::regular(double count)
 
     // How far: the words made, of those the answer can have.
     const auto words = qint64(std::min(count, m_main.forms().wordLimit));
-    int last = -1;
+    QString word; // the last one placed
+    bool placed = false;
     for (double i = 1; i <= count; ++i) {
         if (i > m_main.forms().wordLimit) {
             m_reachedLimit = true;
@@ -156,36 +147,25 @@ void SentenceGenerator::regular(double count)
         m_main.forms().workProgress(qint64(i) - 1, words);
         if (!m_main.forms().keepWorking())
             break; // what was made so far is the answer
-        const int drawn = drawIndex(random, entries);
-        QString word = source.at(fromCache, drawn);
-        if (capitals) {
-            std::optional<QString>& known = capitalizedAt[drawn];
-            if (!known)
-                known = source.capitalize(word);
-            word = *known;
-        }
-        const qsizetype size = word.size() + (last >= 0 ? 1 : 0);
+        word = source.draw(fromCache, random, capitals);
+        const qsizetype size = word.size() + (placed ? 1 : 0);
         if (used + size > piece.size() && used > 0)
             handOn();
         if (used + size > piece.size())
             piece.resize(used + size);
         QChar* out = piece.data() + used;
-        if (last >= 0)
+        if (placed)
             *out++ = u' ';
         std::copy_n(word.constData(), word.size(), out);
         used += size;
-        last = drawn;
+        placed = true;
     }
-    if (last < 0)
+    if (!placed)
         return;
     handOn();
     static const char16_t* const marks[] = {u".", u"!", u"?"};
     box->append(marks[drawRange(random, 3) - 1]);
-
-    // The last word is what it was, and the proper nouns are left where its
-    // look-up left them.
-    const QString word = source.at(fromCache, last);
-    m_main.curword = capitals ? source.capitalize(word) : word;
+    m_main.curword = word;
 }
 
 QString SentenceGenerator::mean()
@@ -228,9 +208,11 @@ QString SentenceGenerator::custom()
     const QString pattern = m_options.txtpattern->text();
     const QString length = m_options.txtwl->text();
     const bool capitals = m_options.chkc->isChecked();
-    // Each pattern character stands in the first-letter box in turn, so the
-    // user's own letter is what the first character is compared with, and the
-    // box shows the user's letter again afterwards.
+    // Each pattern character is the first letter in turn; the first-letter box
+    // keeps what the user set. The cache is brought up to date (pick) only when
+    // a character differs, with case, from the one before it, the first from
+    // the user's letter: a pattern that starts with that letter takes its first
+    // word from the cache as the last answer left it.
     QString letter = m_options.txtword->text();
     WordSource source(*m_main.lstw, *m_main.lstsw, *m_main.lstproper);
     QString answer;
@@ -249,8 +231,7 @@ QString SentenceGenerator::custom()
             source.pick(letter, length);
         if (source.count(true) == 0)
             continue; // no learned word fits this position
-        const QString word = source.draw(true, m_host.random());
-        m_main.curword = capitals ? source.capitalize(word) : word;
+        m_main.curword = source.draw(true, m_host.random(), capitals);
         answer += m_main.curword;
         answer += QLatin1Char(' ');
         ++words;

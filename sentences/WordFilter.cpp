@@ -1,5 +1,6 @@
 #include "sentences/WordFilter.h"
 
+#include "sentences/WordsByFirstLetter.h"
 #include "text/Characters.h"
 #include "text/TextNumbers.h"
 
@@ -12,17 +13,15 @@ WordFilter::WordFilter(const QString& letter, const QString& length)
       m_length(leadingNumber(length))
 { }
 
-bool WordFilter::passes(QStringView word) const
+QStringList WordFilter::passing(const WordsByFirstLetter& words) const
 {
-    return (m_letter.isEmpty() || upperFirstCharacter(word) == m_upperLetter)
-        && (!m_byLength || characterCount(word) == m_length);
-}
-
-QStringList WordFilter::passing(const QStringList& words) const
-{
+    const QStringList& starting
+        = m_letter.isEmpty() ? words.all() : words.startingWith(m_upperLetter);
+    if (!m_byLength)
+        return starting;
     QStringList result;
-    for (const QString& word : words) {
-        if (passes(word))
+    for (const QString& word : starting) {
+        if (characterCount(word) == m_length)
             result.append(word);
     }
     return result;

@@ -6,6 +6,8 @@
 
 namespace quibbler {
 
+class WordsByFirstLetter;
+
 // The options' word filters, given the texts of their boxes: a first letter,
 // compared with a word's first character without regard to case, and a
 // length, compared with a word's length in characters. Each filter counts
@@ -14,9 +16,8 @@ class WordFilter {
 public:
     WordFilter(const QString& letter, const QString& length);
 
-    bool passes(QStringView word) const;
     // The words that pass, in order.
-    QStringList passing(const QStringList& words) const;
+    QStringList passing(const WordsByFirstLetter& words) const;
 
     // The cache's staleness test on the word last drawn from it ("" when
     // none): the letter differs from its first character, compared with

@@ -1,18 +1,18 @@
 #include "sentences/WordSource.h"
 
-#include "text/Characters.h"
 #include "controls/ListBox.h"
 #include "sentences/Capitalization.h"
 #include "sentences/Draws.h"
 #include "sentences/WordFilter.h"
-#include "sentences/WordPick.h"
+#include "text/TextNumbers.h"
 
 namespace quibbler {
 
 WordSource::WordSource(ListBox& words, ListBox& cache, ListBox& properNouns)
-    : m_words{words, words.entries()},
-      m_cache{cache, cache.entries()},
-      m_properNouns{properNouns, {}}
+    : m_words(words, words.entries()),
+      m_cache(cache, cache.entries()),
+      m_properNouns(properNouns, {}),
+      m_byFirst(m_words.entries)
 {
     m_cache.selected = cache.selectedPos();
 }
@@ -29,38 +29,35 @@ WordSource::~WordSource()
     }
 }
 
-const QStringList& WordSource::startingWith(const QString& upperLetter)
-{
-    if (m_byFirst.isEmpty()) {
-        for (const QString& word : m_words.entries)
-            m_byFirst[upperFirstCharacter(word)].append(word);
-    }
-    static const QStringList none;
-    const auto it = m_byFirst.constFind(upperLetter);
-    return it == m_byFirst.cend() ? none : it.value();
-}
-
 void WordSource::pick(const QString& letter, const QString& length)
 {
-    const WordFilter filter(letter, length);
     // Rebuilt only when the word last drawn from the cache no longer fits.
     const QString last = m_cache.selected >= 0 && m_cache.selected < m_cache.entries.size()
         ? m_cache.entries.at(m_cache.selected)
         : QString();
-    if (!filter.isStale(last))
+    if (!WordFilter(letter, length).isStale(last))
         return;
+    rebuild(letter, length);
+    m_words.selected = m_words.list.walkEnd();
+}
 
+void WordSource::rebuild(const QString& letter, const QString& length)
+{
     const QString key = letter.toUpper() + QLatin1Char('\n') + length;
     auto rebuilt = m_rebuilds.constFind(key);
     if (rebuilt == m_rebuilds.cend())
-        rebuilt = m_rebuilds.insert(
-            key,
-            filter.passing(letter.isEmpty() ? m_words.entries : startingWith(letter.toUpper())));
+        rebuilt = m_rebuilds.insert(key, WordFilter(letter, length).passing(m_byFirst));
     m_cache.entries = rebuilt.value();
     m_cache.selected = -1;
+    ++m_cache.generation;
     m_cacheRebuilt = true;
-    // The rebuild's walk over the words ends on their last entry.
-    m_words.selected = m_words.entries.size() - 1;
+}
+
+bool WordSource::useFilters(const QString& letter, const QString& length)
+{
+    if (!letter.isEmpty() || leadingNumber(length) > 0)
+        pick(letter, length);
+    return !letter.isEmpty() || !length.isEmpty();
 }
 
 int WordSource::count(bool fromCache) const
@@ -75,18 +72,31 @@ QString WordSource::at(bool fromCache, int position)
     return drawn.entries.at(position);
 }
 
-QString WordSource::draw(bool fromCache, RandomSource& random)
+QString WordSource::draw(bool fromCache, RandomSource& random, bool capitals)
 {
-    return at(fromCache, drawIndex(random, count(fromCache)));
+    const int position = drawIndex(random, count(fromCache));
+    const QString word = at(fromCache, position);
+    if (!capitals)
+        return word;
+    Drawn& drawn = of(fromCache);
+    if (drawn.capitalized.size() < size_t(drawn.entries.size()))
+        drawn.capitalized.resize(drawn.entries.size());
+    Capitalized& known = drawn.capitalized[position];
+    if (known.generation != drawn.generation) {
+        known.word = capitalize(word);
+        known.stop = m_properNouns.selected;
+        known.generation = drawn.generation;
+    }
+    m_properNouns.selected = known.stop;
+    return known.word;
 }
 
 QString WordSource::capitalize(const QString& word)
 {
-    // One look-up: a walk of the proper nouns stops on the match, else on
-    // the last entry (-1 for an empty list); a match is capitalised.
-    const int match = m_properNouns.list.findIgnoringCase(word);
-    m_properNouns.selected = match >= 0 ? match : m_properNouns.list.count() - 1;
-    return match >= 0 ? withCapital(word) : word;
+    // One look-up, which leaves the proper nouns where its walk stopped.
+    const ListBox::WalkStop stop = m_properNouns.list.walkStop(word);
+    m_properNouns.selected = stop.position;
+    return stop.found ? withCapital(word) : word;
 }
 
 } // namespace quibbler

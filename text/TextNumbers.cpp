@@ -14,11 +14,14 @@ namespace quibbler {
 
 namespace {
 
-// Doubles are settled by their first 768 significant decimal digits plus
-// whether anything non-zero follows, so longer digit runs are cut to this many
-// with a single "sticky" 1 standing in for the rest. That keeps the conversion
-// cheap however long the text is.
-constexpr std::size_t kMaxSignificantDigits = 780;
+// A number rounds to a double by which side of the nearest halfway point
+// between two doubles it lies on, and no halfway point has more than 768
+// significant digits (the longest is (2^54 - 1) * 2^-1075, just below 2^-1021).
+// So a longer digit run is cut to 768 digits with a single "sticky" 1 standing
+// in for a non-zero rest: that lands on the same side of every halfway point,
+// and keeps the conversion cheap however long the text is. Fewer digits would
+// misround numbers right beside such a point.
+constexpr std::size_t kMaxSignificantDigits = 768;
 
 // Larger exponents are already far past the double range; capping them keeps
 // the arithmetic away from overflow.

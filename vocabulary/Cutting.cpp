@@ -1,5 +1,7 @@
 #include "vocabulary/Cutting.h"
 
+#include <utility>
+
 namespace quibbler {
 
 namespace {
@@ -7,19 +9,16 @@ namespace {
 const QString kProperNounSeparators = QStringLiteral("\r\n\t;:,!?. ");
 const QString kProperNounSkippers = QStringLiteral("\r\n\t;:,!?.");
 
-QString underscoresToSpaces(QStringView run)
-{
-    QString word = run.toString();
-    word.replace(QLatin1Char('_'), QLatin1Char(' '));
-    return word;
-}
-
 } // namespace
 
 QString withCrLf(QStringView boxText)
 {
-    QString text = boxText.toString();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QString text;
+    text.reserve(boxText.size() + boxText.count(u'\n'));
+    forEachCutPiece(boxText, [&text](QStringView piece, qsizetype) {
+        text += piece;
+        return true;
+    });
     return text;
 }
 
@@ -43,7 +42,9 @@ QStringList cutProperNouns(QStringView text)
         qsizetype end = i;
         while (end < length && !kProperNounSeparators.contains(text.at(end)))
             ++end;
-        names.append(underscoresToSpaces(text.sliced(i, end - i)));
+        QString name = text.sliced(i, end - i).toString();
+        underscoresToSpaces(name);
+        names.append(std::move(name));
         if (end >= length)
             break;
         // Skip the separator, and after all but the space the white space after it.

@@ -13,8 +13,31 @@ namespace quibbler {
 inline const QString kDefaultDelimiters = QStringLiteral(" ;.,!?:\r\n\t\"");
 
 // Qt's text boxes hold a line break as one LF; the cutting rules are written
-// for the CR LF that a line break is in the files and on the clipboard.
+// for the CR LF that a line break is in the files and on the clipboard. Hands
+// visit the box text as the cutting rules read it, in pieces, each with how
+// many of the box's characters it stands for: a line break is a CR that stands
+// for none, then an LF that stands for the break. Visit returns false to stop;
+// then so does this.
+template <typename Visit> bool forEachCutPiece(QStringView boxText, Visit&& visit)
+{
+    for (qsizetype lineEnd = boxText.indexOf(u'\n'); lineEnd >= 0;
+         lineEnd = boxText.indexOf(u'\n')) {
+        if (!visit(boxText.first(lineEnd), lineEnd) || !visit(QStringView(u"\r"), 0)
+            || !visit(QStringView(u"\n"), 1))
+            return false;
+        boxText = boxText.sliced(lineEnd + 1);
+    }
+    return visit(boxText, boxText.size());
+}
+
+// The box text with each line break as CR LF, as forEachCutPiece hands it.
 QString withCrLf(QStringView boxText);
+
+// A run's underscores stand for blanks, so that a word or a name may hold one.
+inline void underscoresToSpaces(QString& run)
+{
+    run.replace(QLatin1Char('_'), QLatin1Char(' '));
+}
 
 // Every run of the text between delimiter characters, in order, empty runs
 // included (a text with n delimiters has n + 1 runs), each underscore in a run
@@ -84,16 +107,10 @@ public:
         return true;
     }
 
-    // A piece as a text box holds it: each LF is cut as the CR LF of withCrLf.
+    // A piece as a text box holds it, read as forEachCutPiece hands it.
     template <typename Visit> bool feedBoxText(QStringView piece, Visit&& visit)
     {
-        for (qsizetype lineEnd = piece.indexOf(QLatin1Char('\n')); lineEnd >= 0;
-             lineEnd = piece.indexOf(QLatin1Char('\n'))) {
-            if (!feed(piece.first(lineEnd), visit) || !feed(u"\r\n", visit))
-                return false;
-            piece = piece.sliced(lineEnd + 1);
-        }
-        return feed(piece, visit);
+        return forEachCutPiece(piece, [&](QStringView cut, qsizetype) { return feed(cut, visit); });
     }
 
     // The run after the last delimiter (empty when the text ends with one).
@@ -122,7 +139,7 @@ private:
         if (std::exchange(m_underscore, false)) {
             if (run.data() != m_word.constData())
                 m_word = run.toString();
-            m_word.replace(QLatin1Char('_'), QLatin1Char(' '));
+            underscoresToSpaces(m_word);
             run = m_word;
         }
         return visit(run);

@@ -1,16 +1,15 @@
 // Learning words from the learn box, and proper nouns from the proper-noun box.
 #include "app/Forms.h"
-#include "host/Host.h"
-#include "host/Keys.h"
 #include "controls/ListBox.h"
 #include "controls/LongText.h"
+#include "host/Host.h"
+#include "host/Keys.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/StoreLearner.h"
 #include "vocabulary/WorkingScope.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -20,14 +19,15 @@
 
 namespace quibbler {
 
-const QString kWordsFullMessage
-    = QStringLiteral("Quibbler's word list is full: it holds 32767 words, the most it can. No more "
-                     "words were added.");
-const QString kProperNounsFullMessage = QStringLiteral(
-    "Quibbler's proper noun list is full: it holds 32767 proper nouns, the most it can. "
-    "No more proper nouns were added.");
-
 namespace {
+
+// The limit is the list's own, so the message cannot tell another.
+QString listFullMessage(QLatin1String list, QLatin1String entries)
+{
+    return QStringLiteral("Quibbler's %1 list is full: it holds %2 %3, the most it can. No more %3 "
+                          "were added.")
+        .arg(list, QString::number(ListBox::MaxEntries), entries);
+}
 
 // Where the text after its first `runs` words starts, as a position in the
 // box: the text is cut again as learning cut it, a character at a time.
@@ -42,22 +42,20 @@ int unreadStart(const QPlainTextEdit& box, QStringView delimiters, qint64 runs)
         return true;
     };
     int at = 0;
-    // A piece of the text that stands for `width` characters of the box
-    // (a line break is cut as CR LF); false once the last word read has ended.
-    const auto feed = [&](QStringView piece, int width) {
+    // False once the last word read has ended.
+    const auto feed = [&](QStringView piece, qsizetype width) {
         cutter.feed(piece, count);
-        at += width;
+        at += int(width);
         return cut < runs;
     };
-    // A line break, between paragraphs or in one, is one position cut as CR LF.
-    const auto feedCharacter
-        = [&](QStringView c) { return c == u"\n" ? feed(u"\r", 0) && feed(c, 1) : feed(c, 1); };
+    // A character at a time, so that reading stops right where that word's
+    // delimiter ends: within a line break, after its CR leaves the break unread.
     bool first = true;
     forEachBoxParagraph(box, [&](QStringView paragraph) {
-        if (!std::exchange(first, false) && !feedCharacter(u"\n"))
+        if (!std::exchange(first, false) && !forEachCutPiece(u"\n", feed))
             return false;
         for (qsizetype i = 0; i < paragraph.size(); ++i) {
-            if (!feedCharacter(paragraph.sliced(i, 1)))
+            if (!forEachCutPiece(paragraph.sliced(i, 1), feed))
                 return false;
         }
         return true;
@@ -75,6 +73,10 @@ void keepUnread(QPlainTextEdit& box, QStringView delimiters, qint64 taken)
 }
 
 } // namespace
+
+const QString kWordsFullMessage = listFullMessage(QLatin1String("word"), QLatin1String("words"));
+const QString kProperNounsFullMessage
+    = listFullMessage(QLatin1String("proper noun"), QLatin1String("proper nouns"));
 
 bool MainWindow::txtl_KeyDown(int keyCode, int /*shiftState*/)
 {
@@ -124,10 +126,9 @@ bool MainWindow::LearnReg()
     const bool stopped = !(whole && cutter.finish(take));
     learner.finish();
     if (learner.added() > 0) {
-        lblwk->setText(QString::number(lstw->count()));
+        showCounts();
         changed = true;
     }
-    found = false;
     if (stopped)
         keepUnread(*txtl, delimiters, taken);
     else
@@ -164,10 +165,9 @@ bool MainWindow::txtpn_KeyDown(int keyCode, int /*shiftState*/)
         learner.take(name);
     learner.finish();
     if (learner.added() > 0) {
-        lblpk->setText(QString::number(lstproper->count()));
+        showCounts();
         namesChanged = true;
     }
-    found = false;
     txtpn->clear();
     if (learner.overflowed())
         m_host.msgBox(kProperNounsFullMessage);

@@ -154,8 +154,6 @@ public:
     bool changed = false;
     // Proper nouns taught since the last save (a load does not save them).
     bool namesChanged = false;
-    // Match flag shared by the list scans.
-    bool found = false;
     // The word being placed in an answer.
     QString curword;
 
@@ -166,7 +164,8 @@ public:
     QString wordsFilePath() const;
     QString properNounsFilePath() const;
 
-    // Sets a count label from its list.
+    // Sets both count labels from their lists; every command that changes a
+    // list's size ends here.
     void showCounts();
 
     // Keeps the lists on disk between saves; made by the start-up.
@@ -184,7 +183,7 @@ private:
     bool learnWord(StoreLearner& learner, QStringView word);
     void readStartupFiles();
     void readStartupFile(const QString& path, ListBox& list, const QString& fullMessage);
-    bool deleteSelected(ListBox& list, QLabel& countLabel);
+    bool deleteSelected(ListBox& list);
     void refreshTooltip(ListBox& list);
     // Ends the program once its quit or close has been answered.
     void endProgram();

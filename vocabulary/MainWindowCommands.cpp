@@ -1,15 +1,14 @@
 // Reset, deleting an entry, the list tooltips, quitting and closing.
 #include "app/Forms.h"
-#include "host/Host.h"
-#include "host/Keys.h"
 #include "controls/ListBox.h"
 #include "controls/Tooltips.h"
 #include "controls/UiFont.h"
+#include "host/Host.h"
+#include "host/Keys.h"
 #include "vocabulary/MainWindow.h"
 #include "vocabulary/RecoverySnapshot.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QToolTip>
 
 namespace quibbler {
@@ -24,20 +23,20 @@ void MainWindow::cmdreset_Click()
         != Answer::Yes)
         return;
     lstw->clearAll();
-    lblwk->setText(QStringLiteral("0"));
+    showCounts();
 }
 
 bool MainWindow::lstw_KeyDown(int keyCode, int /*shiftState*/)
 {
-    return keyCode == key::Delete && deleteSelected(*lstw, *lblwk);
+    return keyCode == key::Delete && deleteSelected(*lstw);
 }
 
 bool MainWindow::lstproper_KeyDown(int keyCode, int /*shiftState*/)
 {
-    return keyCode == key::Delete && deleteSelected(*lstproper, *lblpk);
+    return keyCode == key::Delete && deleteSelected(*lstproper);
 }
 
-bool MainWindow::deleteSelected(ListBox& list, QLabel& countLabel)
+bool MainWindow::deleteSelected(ListBox& list)
 {
     const int position = list.selectedPos();
     // With nothing selected there is nothing to delete and nothing to ask;
@@ -49,7 +48,7 @@ bool MainWindow::deleteSelected(ListBox& list, QLabel& countLabel)
         == Answer::Yes) {
         list.removeAt(position);
         list.setSelectedPos(-1);
-        countLabel.setText(QString::number(list.count()));
+        showCounts();
     }
     return true;
 }

@@ -1,7 +1,7 @@
 // The start-up files, and the save and load commands.
 #include "app/Forms.h"
-#include "host/Host.h"
 #include "controls/ListBox.h"
+#include "host/Host.h"
 #include "sentences/OptionsWindow.h"
 #include "vocabulary/Cutting.h"
 #include "vocabulary/MainWindow.h"
@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -142,7 +141,7 @@ void MainWindow::mnuload_Click()
         while (file.readPiece(learnField)) { }
         learner.finish();
         full = learner.overflowed();
-        lblwk->setText(QString::number(lstw->count()));
+        showCounts();
         CommonDialog1.fileName.clear();
         changed = false;
     }

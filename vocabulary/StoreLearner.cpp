@@ -6,10 +6,10 @@ namespace quibbler {
 
 void StoreLearner::take(QStringView word)
 {
-    const int match = m_list.findIgnoringCase(word);
+    const ListBox::WalkStop stop = m_list.walkStop(word);
     m_looked = true;
-    m_lastStop = match >= 0 ? match : m_list.count() - 1;
-    if (match >= 0 || word.isEmpty())
+    m_lastStop = stop.position;
+    if (stop.found || word.isEmpty())
         return;
     if (m_list.append(word.toString()))
         ++m_added;

@@ -8,9 +8,9 @@ namespace quibbler {
 class ListBox;
 
 // Adds words to a list of the store, each only when the list holds no entry
-// equal to it ignoring case, and leaves the list's selection where a walk of
-// the list looking for the last word would have stopped: on its first match,
-// else on the entry that was last when it was looked for.
+// equal to it ignoring case, and leaves the list's selection where the walk
+// looking for the last word stopped (ListBox::walkStop), as the list stood
+// when that word was looked for.
 class StoreLearner {
 public:
     explicit StoreLearner(ListBox& list) : m_list(list) { }

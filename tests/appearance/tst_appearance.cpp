@@ -3,60 +3,61 @@
 #include "controls/UiFont.h"
 #include "support/TestCommon.h"
 
-// What each command must restyle ("+") or leave alone ("-"): windows by name, and
-// controls by window and name. A window's colour is the background behind its controls.
+// Per menu item: targets ("window" or "window.control") showing the choice, then the design's look.
 // clang-format off
-const struct { const char* tag; const char* item; QStringList looks; } kTargets[] = {
-    {"font", "mnufont", {"-frmcbox", "-frmcbp", "-frmabout", "-frmoptions", "-frmfw",
-                         "+frmcbox.txts", "+frmcbox.cmdquit", "+frmcbox.Label8", "+frmcbp.optd",
-                         "-frmcbp.optu", "-frmcbp.optrnd", "+frmoptions.chkc",
-                         "-frmoptions.txtdelim", "+frmfw.List2"}},
-    {"text colour", "mnufcolor", {"-frmcbox", "-frmcbp", "-frmabout", "-frmoptions", "-frmfw",
-                                  "+frmcbox.lstw", "-frmcbox.cmdsave", "+frmcbp.optu",
-                                  "+frmabout.Label2", "+frmoptions.optnorm", "-frmoptions.cmdok",
-                                  "+frmfw.Label1"}},
-    {"background", "mnubgcolor", {"+frmcbox", "+frmcbp", "+frmabout", "+frmoptions", "+frmfw",
-                                  "-frmcbox.txts", "+frmcbox.Command1", "-frmcbp.txtp",
-                                  "+frmoptions.Check1", "-frmoptions.txtword", "+frmabout.cmdleave",
-                                  "+frmfw.Command1"}},
+const struct { const char* tag; const char* item; QStringList showChoice, keepDesign; } kLooks[] = {
+    {"font", "mnufont", {"frmcbox.txts", "frmcbox.cmdquit", "frmcbox.Label8", "frmcbp.optd",
+                         "frmoptions.chkc", "frmfw.List2"},
+                        {"frmcbox", "frmcbp", "frmabout", "frmoptions", "frmfw", "frmcbp.optu",
+                         "frmcbp.optrnd", "frmoptions.txtdelim"}},
+    {"text colour", "mnufcolor", {"frmcbox.lstw", "frmcbp.optu", "frmabout.Label2",
+                                  "frmoptions.optnorm", "frmfw.Label1"},
+                                 {"frmcbox", "frmcbp", "frmabout", "frmoptions", "frmfw",
+                                  "frmcbox.cmdsave", "frmoptions.cmdok"}},
+    {"background", "mnubgcolor", {"frmcbox", "frmcbp", "frmabout", "frmoptions", "frmfw",
+                                  "frmcbox.Command1", "frmoptions.Check1", "frmabout.cmdleave",
+                                  "frmfw.Command1"},
+                                 {"frmcbox.txts", "frmcbp.txtp", "frmoptions.txtword"}},
 };
 // clang-format on
+
+enum Look { ShowsTheChoice, KeepsTheDesign, Neither };
 
 class TestAppearance : public QObject {
     Q_OBJECT
 private slots:
-    void commandsReachTheirTargets_data() { addRows(kTargets); }
+    void commandsReachTheirTargets_data() { addRows(kLooks); }
     void commandsReachTheirTargets()
     {
-        const auto& [tag, item, looks] = rowOf(kTargets);
+        const auto& [tag, item, showChoice, keepDesign] = rowOf(kLooks);
         TestApp app({"apple"});
         app.host.fonts = {QFont("DejaVu Serif", 10, QFont::Bold)};
         app.host.colors = {QColor(Qt::red)};
         app.main().findChild<QAction*>(item)->trigger();
         const bool font = item == QByteArray("mnufont"), back = item == QByteArray("mnubgcolor");
-        // "+": shows the choice; "-": the design's look; "~": neither.
         const auto look = [&](const QWidget* c) {
             const QColor colour = c->isWindow()
-                ? backColor(c)
+                ? backColor(c) // painted behind the window's controls
                 : c->palette().color(back ? QPalette::Button : QPalette::WindowText);
             if (font ? c->font().family() == "DejaVu Serif" && c->font().bold() : colour == Qt::red)
-                return '+';
+                return ShowsTheChoice;
             const bool set = c->isWindow()
                 ? c->font() != uiFont(12) || colour.isValid()
                 : c->testAttribute(font ? Qt::WA_SetFont : Qt::WA_SetPalette);
-            return set ? '~' : '-';
+            return set ? Neither : KeepsTheDesign;
         };
         const QList<QWidget*> windows{&app.main(), &app.forms.frmcbp(), &app.forms.frmabout(),
                                       &app.options(), &app.forms.frmfw()};
-        QStringList seen;
-        for (const QString& entry : looks) {
-            const QStringList where = entry.mid(1).split('.');
+        QStringList seen[3]; // the targets by the look they have
+        for (const QString& name : showChoice + keepDesign) {
+            const QStringList where = name.split('.');
             QWidget* window = *std::ranges::find(windows, where.first(), &QObject::objectName);
-            QWidget* control = window->findChild<QWidget*>(where.last());
-            QVERIFY2(where.size() == 1 || control, qPrintable(entry));
-            seen << look(where.size() == 1 ? window : control) + entry.mid(1);
+            QWidget* target = where.size() == 1 ? window : window->findChild<QWidget*>(where[1]);
+            QVERIFY2(target, qPrintable(name));
+            seen[look(target)] << name;
         }
-        QCOMPARE(seen, looks);
+        QCOMPARE(seen[ShowsTheChoice].join(", "), showChoice.join(", "));
+        QCOMPARE(seen[KeepsTheDesign].join(", "), keepDesign.join(", "));
         // Windows are created to be restyled: the word-count window shows itself, the others
         // stay hidden, and one created afresh has its design look again.
         QVERIFY(app.forms.frmfw().isVisible());
@@ -65,8 +66,8 @@ private slots:
         app.forms.frmcbp().close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app.main().mnucbpoet->trigger();
-        QCOMPARE(look(&app.forms.frmcbp()), '-');
-        QCOMPARE(look(app.forms.frmcbp().cmdpoem), '-');
+        QCOMPARE(look(&app.forms.frmcbp()), KeepsTheDesign);
+        QCOMPARE(look(app.forms.frmcbp().cmdpoem), KeepsTheDesign);
     }
 
     void cancelAppliesWhatTheDialogHeld()

@@ -1,9 +1,13 @@
-// The fast paths held against plain models over random operations: the list
-// and its case-insensitive index against a list walked entry by entry, and a
-// box filled piece by piece against the text given.
+// The fast paths held against plain models over random operations: the list,
+// its case-insensitive index and a learner against a list walked entry by entry,
+// the word source against plain steps, a box filled piece by piece against the text given.
+#include "sentences/Capitalization.h"
+#include "sentences/WordSource.h"
 #include "support/TestCommon.h"
+#include "text/Characters.h"
 #include "vocabulary/FieldReader.h"
 #include "vocabulary/RecoveryFile.h"
+#include "vocabulary/StoreLearner.h"
 #include "vocabulary/WordFileFormat.h"
 
 #include <rapidcheck.h>
@@ -36,15 +40,15 @@ rc::Gen<QString> shortEntry()
                         });
 }
 
-// A few words in their case variants (some of eight letters or more), so that
-// most batches hold some twice, and now and then one over 64K characters that
-// differs from another only in case. "ywnlbp" and "gsabxk" share the 32-bit
-// hash the index files words by: only their letters tell them apart.
+// A few words in their case variants (some of eight letters or more) and the
+// empty word, so that most batches hold some twice, and now and then one over
+// 64K characters that differs from another only in case. "ywnlbp" and "gsabxk"
+// share the 32-bit hash the index files words by: only their letters tell them apart.
 rc::Gen<QString> entry()
 {
-    const auto variant = rc::gen::element<QString>("cat", "Cat", "CAT", u"straße"_s, "STRASSE",
-                                                   u"Straße"_s, "Elephant", "ELEPHANT", "elephants",
-                                                   "ELEPHANTS", "elephanT?", "ywnlbp", "GSABXK");
+    const auto variant = rc::gen::element<QString>(
+        "cat", "Cat", "CAT", u"straße"_s, "STRASSE", u"Straße"_s, "Elephant", "ELEPHANT",
+        "elephants", "ELEPHANTS", "elephanT?", "ywnlbp", "GSABXK", "");
     const auto longEntry = rc::gen::map(rc::gen::inRange(0, 4), [](int k) {
         return QString(70000, k % 2 ? u'a' : u'A') + kLetters.at(k);
     });
@@ -58,7 +62,7 @@ QString unshared(const QString& text)
     return QString(text.constData(), text.size());
 }
 
-enum Op { Append, AppendAll, Fill, RemoveFirst, RemoveLast, RemoveAny, Clear, Select };
+enum Op { Append, AppendAll, Fill, RemoveFirst, RemoveLast, RemoveAny, Clear, Select, Learn };
 
 // Line breaks of every kind, blanks, a surrogate pair, letters that need
 // shaping, runs without blanks longer than 4,000 and lines over 100,000.
@@ -107,9 +111,9 @@ class TestModels : public QObject {
 private slots:
     void listAgreesWithAPlainWalk()
     {
-        const bool held = rc::check("the list and its index agree with a plain walk", [] {
+        const bool held = rc::check("the list, its index and learning agree with a walk", [] {
             ListBox list;
-            QStringList model;
+            QStringList model, uppers; // uppers: the model's entries upper-cased
             int selected = -1;
             int told = 0; // every change is told
             QObject::connect(&list, &ListBox::entriesChanged, [&told] { ++told; });
@@ -119,7 +123,7 @@ private slots:
                 const Op op = *rc::gen::inRange(0, 30) == 0
                     ? Fill
                     : *rc::gen::element(Append, Append, AppendAll, RemoveFirst, RemoveLast,
-                                        RemoveAny, Clear, Select);
+                                        RemoveAny, Clear, Select, Learn);
                 const int room = 32767 - int(model.size());
                 if (op == Append) {
                     const QString text = *entry();
@@ -139,6 +143,21 @@ private slots:
                     list.clearAll();
                     model.clear();
                     selected = -1;
+                } else if (op == Learn) { // words taken one by one, as learning does
+                    StoreLearner learner(list);
+                    int added = 0, refused = 0;
+                    for (const QString& text : *rc::gen::container<std::vector<QString>>(entry())) {
+                        learner.take(text);
+                        const int match = uppers.indexOf(text.toUpper());
+                        selected = match >= 0 ? match : int(model.size()) - 1;
+                        const bool isNew = match < 0 && !text.isEmpty(),
+                                   fits = model.size() < 32767;
+                        refused += isNew && !fits;
+                        if (isNew && fits)
+                            model += text, uppers += text.toUpper(), ++added;
+                    }
+                    learner.finish();
+                    RC_ASSERT(learner.added() == added && learner.overflowed() == (refused > 0));
                 } else if (op == Select) {
                     selected = *rc::gen::inRange(-1, int(model.size()) + 1);
                     list.setSelectedPos(selected);
@@ -159,13 +178,83 @@ private slots:
                 RC_ASSERT(std::exchange(told, 0) > 0 || model == before);
                 RC_ASSERT(list.selectedPos() == selected);
                 // The plain rule: the first entry equal to the text once both are upper-cased.
-                QStringList uppers, probes{*entry(), *entry(), u"STRASSE"_s, u"ʼN"_s, "FF"};
-                for (const QString& text : model)
-                    uppers.append(text.toUpper());
+                QStringList probes{*entry(), *entry(), u"STRASSE"_s, u"ʼN"_s, "FF"};
+                uppers = model;
+                for (QString& text : uppers)
+                    text = text.toUpper();
                 probes += model.size() < 100 ? model : QStringList();
                 for (const QString& probe : probes)
                     RC_ASSERT(list.findIgnoringCase(probe) == uppers.indexOf(probe.toUpper()));
             }
+        });
+        QVERIFY2(held, "the smallest failing case is printed above");
+    }
+
+    // A word source's set-ups and draws against the same steps done plainly on
+    // lists: the cache rebuilt by a walk when its last draw no longer fits, and
+    // each selection where the last walk or draw left it.
+    void wordSourceAgreesWithPlainSteps()
+    {
+        const bool held = rc::check("the word source agrees with plain steps", [] {
+            // Whole ranges from the first case on; few words, so that draws repeat.
+            const auto any = [](const auto& gen) { return *rc::gen::resize(100, gen); };
+            const auto word = rc::gen::element<QString>("", "bat", "Bat", "BEE", "ox", u"ßa"_s,
+                                                        "SSA", u"e\u0301a"_s, "Ea");
+            QStringList model[3], names; // the words, the cache, the proper nouns (upper-cased)
+            int selected[3];
+            ListBox lists[3];
+            for (int k = 0; k < 3; ++k) {
+                for (int i = any(rc::gen::inRange(0, 8)); i > 0; --i)
+                    model[k].append(any(word));
+                lists[k].appendAll(model[k]);
+                lists[k].setSelectedPos(selected[k]
+                                        = any(rc::gen::inRange(-1, int(model[k].size()))));
+            }
+            for (const QString& name : model[2])
+                names.append(name.toUpper());
+            {
+                WordSource source(lists[0], lists[1], lists[2]);
+                ScriptedRandom random;
+                for (int step = any(rc::gen::inRange(1, 100)); step > 0; --step) {
+                    const QString letter
+                        = any(rc::gen::element<QString>("", "b", "B", "s", u"ß"_s, "e", "E"));
+                    const QString length = any(rc::gen::element<QString>("", "", "2", "3", "x"));
+                    const bool fromCache = any(rc::gen::arbitrary<bool>());
+                    const int op = any(rc::gen::inRange(0, 4)), n = int(model[fromCache].size());
+                    // Whether a word passes the filters, the letter taken with case or without.
+                    const auto fits = [&](const QString& w, bool withCase) {
+                        return (letter.isEmpty()
+                                || (withCase ? firstCharacter(w) == letter
+                                             : upperFirstCharacter(w) == letter.toUpper()))
+                            && (length.isEmpty() || characterCount(w) == length.toInt());
+                    };
+                    if (op == 0) { // a letter or a length above 0 brings the cache up to date
+                        RC_ASSERT(source.useFilters(letter, length)
+                                  == (!letter.isEmpty() || !length.isEmpty()));
+                        if ((!letter.isEmpty() || length.toInt() > 0)
+                            && !fits(model[1].value(selected[1]), true)) {
+                            model[1].clear();
+                            for (const QString& w : model[0])
+                                model[1] += fits(w, false) ? QStringList{w} : QStringList();
+                            selected[0] = int(model[0].size()) - 1;
+                            selected[1] = -1;
+                        }
+                    } else if (n > 0) { // a draw of the entry at p, with capitals from op 2
+                        const int p = any(rc::gen::inRange(0, n));
+                        const QString drawn = model[fromCache].at(p);
+                        const int match = names.indexOf(drawn.toUpper());
+                        random.script = {(p + 0.5) / n};
+                        RC_ASSERT(source.draw(fromCache, random, op > 1)
+                                  == (op > 1 && match >= 0 ? withCapital(drawn) : drawn));
+                        selected[fromCache] = p;
+                        if (op > 1) // where the look-up's walk stopped
+                            selected[2] = match >= 0 ? match : int(names.size()) - 1;
+                    }
+                    RC_ASSERT(source.count(true) == model[1].size());
+                }
+            }
+            for (int k = 0; k < 3; ++k)
+                RC_ASSERT(lists[k].entries() == model[k] && lists[k].selectedPos() == selected[k]);
         });
         QVERIFY2(held, "the smallest failing case is printed above");
     }

@@ -82,8 +82,8 @@ private slots:
             QMetaObject::invokeMethod(files, "accept");
         });
         const QString folder = QDir(m_dir.path()).absolutePath();
-        const QString chosen = m_host.saveFileDialog(
-            {"Save text file...", kTextFileFilter, "qblvocab.txt", folder, kHideReadOnly});
+        const QString chosen
+            = m_host.saveFileDialog({"Save text file...", kTextFileFilter, "qblvocab.txt", folder});
         QCOMPARE(m_shown,
                  (QStringList{"Save text file...", "Text Files (*.txt)", folder, "qblvocab.txt"}));
         // The filter's extension is added to a bare name.
@@ -93,7 +93,7 @@ private slots:
         whenDialogShows([&](QWidget* dialog) {
             mode = qobject_cast<QFileDialog*>(dialog)->acceptMode(), dialog->close();
         });
-        QCOMPARE(m_host.openFileDialog({"Load text file...", kTextFileFilter, {}, folder, 0}),
+        QCOMPARE(m_host.openFileDialog({"Load text file...", kTextFileFilter, {}, folder}),
                  QString());
         QCOMPARE(mode, QFileDialog::AcceptOpen);
     }

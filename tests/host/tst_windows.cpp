@@ -2,7 +2,6 @@
 // what dialogs stand over, Enter on buttons, the font dialog's preset and tooltips.
 #include "appearance/AboutWindow.h"
 #include "controls/Tooltips.h"
-#include "controls/UiFont.h"
 #include "support/RealHost.h"
 #include "support/TestCommon.h"
 
@@ -38,23 +37,25 @@ int offCentre(const QRect& frame, const QRect& area)
 }
 
 // clang-format off
-// What is opened and, when a button is named, which one gets Enter. Seen: what the
-// dialog that shows stands over and the title its window gets, "closed" or "poem".
-const struct { const char* tag; QString open, button; bool keypad; QString seen; } kDialogs[] = {
-    {"options window", "options", "", false, "frmcbox [Options]"},
-    {"about window", "about", "", false, "frmcbox [Quibbler About]"},
-    {"message box of the about window", "news", "", false, "frmabout > frmcbox [Quibbler]"},
-    {"Repetitions, asked during the poem", "poem", "", false, "frmwork > frmcbox [Words]"},
+// What is opened, if anything, and the button that then gets Enter, if one is named. Seen: what
+// the dialog that shows stands over and the title its window gets, "closed" or "poem".
+enum Opens { Options, About, WhatsNew, Repetitions, Untitled, Font, Nothing, WordCounts, Poetry };
+const struct { const char* tag; Opens open; QString button; bool keypad; QString seen; }
+    kDialogs[] = {
+    {"options window", Options, "", false, "frmcbox [Options]"},
+    {"about window", About, "", false, "frmcbox [Quibbler About]"},
+    {"message box of the about window", WhatsNew, "", false, "frmabout > frmcbox [Quibbler]"},
+    {"Repetitions, asked during the poem", Repetitions, "", false, "frmwork > frmcbox [Words]"},
     // An empty title would make the window system show the program's name.
-    {"message box with an empty title", "untitled", "", false, "frmcbox [ ]"},
-    {"Enter on Quit", "main", "cmdquit", false, "frmcbox [Quit?]"},
-    {"keypad Enter on Quit", "main", "cmdquit", true, "frmcbox [Quit?]"},
-    {"Enter on GO BACK", "about", "cmdleave", false, "closed"},
-    {"Enter on the word counts' Close", "wordcount", "Command1", false, "closed"},
-    {"Enter on Make with the art", "poetry", "cmdpoem", false, "poem"},
+    {"message box with an empty title", Untitled, "", false, "frmcbox [ ]"},
+    {"Enter on Quit", Nothing, "cmdquit", false, "frmcbox [Quit?]"},
+    {"keypad Enter on Quit", Nothing, "cmdquit", true, "frmcbox [Quit?]"},
+    {"Enter on GO BACK", About, "cmdleave", false, "closed"},
+    {"Enter on the word counts' Close", WordCounts, "Command1", false, "closed"},
+    {"Enter on Make with the art", Poetry, "cmdpoem", false, "poem"},
     // The dialog starts from the look shown: OK without a change keeps it, as Cancel does.
-    {"font dialog, OK", "font", "OK", false, "frmcbox [Select Font] look kept"},
-    {"font dialog, Cancel", "font", "Cancel", false, "frmcbox [Select Font] look kept"},
+    {"font dialog, OK", Font, "OK", false, "frmcbox [Select Font] look kept"},
+    {"font dialog, Cancel", Font, "Cancel", false, "frmcbox [Select Font] look kept"},
 };
 
 const struct { const char* tag; QString word; } kLongWords[] = {
@@ -119,29 +120,28 @@ private slots:
             else if (auto* modal = qobject_cast<QDialog*>(in))
                 modal->reject(); // Enter did not close it
         };
-        if (open != "wordcount" && open != "poetry")
+        if (open != WordCounts && open != Poetry) // the others show a dialog
             whenDialogShows([&](QWidget* dialog) {
-                if (open == "about" && !button.isEmpty())
+                if (open == About && !button.isEmpty())
                     return press(dialog);
-                if (open != "news")
+                if (open != WhatsNew)
                     return note(dialog);
                 whenDialogShows(note);
-                static_cast<AboutWindow*>(dialog)->Command1->click();
-                dismiss(dialog);
+                static_cast<AboutWindow*>(dialog)->Command1->click(), dismiss(dialog);
             });
-        if (const QStringList before = fonts(); open == "font")
+        if (const QStringList before = fonts(); open == Font)
             main.mnufont->trigger(), seen += fonts() == before ? " look kept" : " look changed";
-        else if (open == "options")
+        else if (open == Options)
             main.mnuoptions->trigger();
-        else if (open == "about" || open == "news")
+        else if (open == About || open == WhatsNew)
             main.cmdabout->click();
-        else if (open == "untitled")
+        else if (open == Untitled)
             app.host.msgBox("Done", Buttons::Ok, QString());
-        else if (open == "main")
+        else if (open == Nothing)
             press(&main);
-        else if (open == "wordcount")
+        else if (open == WordCounts)
             main.Command1->click(), press(&app.forms.frmfw());
-        else if (poetry.show(); open == "poem")
+        else if (poetry.show(); open == Repetitions)
             poetry.optr->setChecked(true), poetry.cmdpoem->click();
         else if (press(&poetry); !poetry.txtp->toPlainText().isEmpty())
             seen = "poem";

@@ -8,27 +8,24 @@ const QString kReset = "Are you sure you want to reset all the words?";
 const QString kQuit = "Are you sure you want to quit?";
 
 const auto Del = Qt::Key_Delete, Bksp = Qt::Key_Backspace, Space = Qt::Key_Space;
-const QString kDel = "Delete?|Are you sure you want to delete this word?";
+const QStringList kDel = {"Delete?", "Are you sure you want to delete this word?"}; // title, text
 
 // clang-format off
-// Words a to d, and e when taught (the only unsaved change); names a to e. Delete
-// asks to remove the selected entry of its list, the reset button every word. A
-// list reads as its entries and its count; asked is "title|text" ("|" for none).
-const struct {
-    const char* tag; const char* control; int selected; Qt::Key key; bool taught; Answer answer;
-    QString words, names, asked;
-} kRemovals[] = {
-    {"word, yes", "lstw", 2, Del, true, Yes, "abde|4", "abcde|5", kDel},
-    {"first word, yes", "lstw", 0, Del, true, Yes, "bcde|4", "abcde|5", kDel},
-    {"name, yes", "lstproper", 2, Del, true, Yes, "abcde|5", "abde|4", kDel},
-    {"word, no", "lstw", 2, Del, true, No, "abcde|5", "abcde|5", kDel},
-    {"name, nothing selected", "lstproper", -1, Del, true, Yes, "abcde|5", "abcde|5", "|"},
-    {"word, other key", "lstw", 2, Bksp, true, Yes, "abcde|5", "abcde|5", "|"},
-    {"name, other key", "lstproper", 2, Bksp, true, Yes, "abcde|5", "abcde|5", "|"},
+// Words a to d, and e when taught (the only unsaved change); names a to e. Delete asks to remove
+// the selected entry, the reset button every word. Words, names: the entries left, one letter each.
+const struct { const char* tag; const char* control; int selected; Qt::Key key; bool taught;
+               Answer answer; QString words, names; QStringList asked; } kRemovals[] = {
+    {"word, yes", "lstw", 2, Del, true, Yes, "abde", "abcde", kDel},
+    {"first word, yes", "lstw", 0, Del, true, Yes, "bcde", "abcde", kDel},
+    {"name, yes", "lstproper", 2, Del, true, Yes, "abcde", "abde", kDel},
+    {"word, no", "lstw", 2, Del, true, No, "abcde", "abcde", kDel},
+    {"name, nothing selected", "lstproper", -1, Del, true, Yes, "abcde", "abcde", {}},
+    {"word, other key", "lstw", 2, Bksp, true, Yes, "abcde", "abcde", {}},
+    {"name, other key", "lstproper", 2, Bksp, true, Yes, "abcde", "abcde", {}},
     // A reset is neither a save nor a change to save: unsaved words stay unsaved.
-    {"reset, yes", "cmdreset", 0, Space, false, Yes, "|0", "abcde|5", "Quit?|" + kReset},
-    {"reset, yes, taught", "cmdreset", 0, Space, true, Yes, "|0", "abcde|5", "Quit?|" + kReset},
-    {"reset, no", "cmdreset", 0, Space, true, No, "abcde|5", "abcde|5", "Quit?|" + kReset},
+    {"reset, yes", "cmdreset", 0, Space, false, Yes, "", "abcde", {"Quit?", kReset}},
+    {"reset, yes, taught", "cmdreset", 0, Space, true, Yes, "", "abcde", {"Quit?", kReset}},
+    {"reset, no", "cmdreset", 0, Space, true, No, "abcde", "abcde", {"Quit?", kReset}},
 };
 
 // A tooltip is plain text: an entry that looks like markup shows as typed.
@@ -63,9 +60,12 @@ private slots:
             list->setSelectedPos(selected);
         app.host.answers = {answer};
         QTest::keyClick(main.findChild<QWidget*>(control), key);
-        QCOMPARE(main.lstw->entries().join("") + '|' + main.lblwk->text(), words);
-        QCOMPARE(main.lstproper->entries().join("") + '|' + main.lblpk->text(), names);
-        QCOMPARE(app.host.messages.value(0).title + '|' + app.host.messageTexts().join('|'), asked);
+        QCOMPARE(main.lstw->entries().join(""), words);
+        QCOMPARE(main.lblwk->text(), QString::number(words.size()));
+        QCOMPARE(main.lstproper->entries().join(""), names);
+        QCOMPARE(main.lblpk->text(), QString::number(names.size()));
+        QCOMPARE(app.host.messages.value(0).title, asked.value(0));
+        QCOMPARE(app.host.messageTexts(), asked.mid(1));
         QCOMPARE(main.changed, taught);
         QCOMPARE(main.namesChanged, false);
         // Later look-ups see the lists as they now are.
