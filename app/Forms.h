@@ -1,3 +1,4 @@
+// app/: the program's start, its command line, one per data folder, the windows.
 #pragma once
 
 #include <QPointer>

@@ -1,3 +1,4 @@
+// appearance/: the font and colour commands and the about window.
 #pragma once
 
 namespace quibbler {

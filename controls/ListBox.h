@@ -1,3 +1,4 @@
+// controls/: the program's own widgets: the store's list box, the exact text boxes.
 #pragma once
 
 #include "controls/CaselessIndex.h"

@@ -1,3 +1,4 @@
+// host/: the door to the outside that tests stand in for.
 #pragma once
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// poetry/: the poetry window and the poems it writes.
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// queries/: finding, counting and jumping to words and names; the word-count window.
 #pragma once
 
 namespace quibbler {

@@ -1,3 +1,4 @@
+// sentences/: answers: options, the source of words, draws, personalities, capitals.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// text/: text rules with no widget in them: characters, first letters, numbers.
 #pragma once
 
 #include <QList>

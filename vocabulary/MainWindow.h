@@ -1,3 +1,4 @@
+// vocabulary/: the main window and the store: learning, words files, working screen.
 #pragma once
 
 #include "host/CommonDialog.h"
