@@ -182,11 +182,7 @@ int ListBox::selectedPos() const
 void ListBox::setSelectedPos(int position)
 {
     showAppended();
-    if (position < 0 || position >= count()) {
-        selectionModel()->setCurrentIndex({}, QItemSelectionModel::ClearAndSelect);
-        clearSelection();
-        return;
-    }
+    // A position outside the list has no index: nothing is then selected.
     const QModelIndex index = m_model->index(position);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);

@@ -42,7 +42,6 @@ Button* button(QWidget* parent, const char* name, const QString& caption, const 
 {
     auto* pushButton = place(new Button(caption, parent), name, 656, top, 97, height);
     pushButton->setToolTip(tip);
-    pushButton->setAutoDefault(false);
     return pushButton;
 }
 
