@@ -244,21 +244,6 @@ void EqualRowsView::setSelection(const QRect& rect, QItemSelectionModel::Selecti
     selectionModel()->select(selection, command);
 }
 
-QRegion EqualRowsView::visualRegionForSelection(const QItemSelection& selection) const
-{
-    QRegion region;
-    const QRect area = viewport()->rect();
-    for (const QItemSelectionRange& range : selection) {
-        if (!range.isValid() || range.parent() != rootIndex())
-            continue;
-        const QRect rect(visualRect(rowIndex(range.top())).topLeft(),
-                         visualRect(rowIndex(range.bottom())).bottomRight());
-        if (area.intersects(rect))
-            region += rect;
-    }
-    return region;
-}
-
 void EqualRowsView::scrollContentsBy(int dx, int dy)
 {
     m_scrolledSincePress = true;

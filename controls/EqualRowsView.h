@@ -38,7 +38,6 @@ protected:
     int horizontalOffset() const override;
     int verticalOffset() const override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
-    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
