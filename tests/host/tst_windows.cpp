@@ -72,6 +72,7 @@ private slots:
         RealApp app({"apple", "banana"});
         MainWindow& main = app.forms.frmcbox();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.cmdreset->toolTip(), QString("Clear all of Quibbler's known words"));
         const QRect screen = main.screen()->availableGeometry();
         QVERIFY(screen.contains(main.frameGeometry()));
         QCOMPARE_LE(offCentre(main.frameGeometry(), screen), 2);
