@@ -92,12 +92,6 @@ void CaselessIndex::reserve(qsizetype count)
         grow(std::bit_ceil(size_t(2 * count)));
 }
 
-qsizetype CaselessIndex::home(quint32 hash) const
-{
-    // Fibonacci hashing: the top bits of the product spread any hash evenly.
-    return qsizetype(quint32(hash * 0x9E3779B9U) >> m_shift);
-}
-
 bool CaselessIndex::matches(const Slot& slot, const Key& key, QStringView text,
                             const QStringList& entries) const
 {
@@ -109,11 +103,10 @@ bool CaselessIndex::matches(const Slot& slot, const Key& key, QStringView text,
     return equalIgnoringCase(entries.at(slot.position), text);
 }
 
-int CaselessIndex::find(QStringView text, const QStringList& entries) const
+int CaselessIndex::find(const Key& key, QStringView text, const QStringList& entries) const
 {
     if (m_used == 0)
         return -1;
-    const Key key(text);
     const qsizetype mask = qsizetype(m_slots.size()) - 1;
     for (qsizetype i = home(key.hash);; i = (i + 1) & mask) {
         const Slot& slot = m_slots[size_t(i)];

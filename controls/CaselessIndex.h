@@ -15,13 +15,36 @@ namespace quibbler {
 // hash, and most words are told apart or matched without reaching the
 // entry's own text. Longer or other texts are compared with the list's entry.
 class CaselessIndex {
+    static constexpr int kShort = 8;
+
 public:
+    // A text as the index compares it.
+    struct Key {
+        explicit Key(QStringView text);
+        quint32 hash = 0;
+        qint8 length = -1; // of the text held upper-cased in upper; -1 when not held
+        char upper[kShort] = {}; // ASCII, upper-cased
+    };
+
     void clear();
     // Room for this many entries, so that a batch is indexed without regrowing.
     void reserve(qsizetype count);
 
     // The first indexed position whose entry equals the text ignoring case, or -1.
-    int find(QStringView text, const QStringList& entries) const;
+    int find(QStringView text, const QStringList& entries) const
+    {
+        return find(Key(text), text, entries);
+    }
+    // The same, with the text's key made beforehand.
+    int find(const Key& key, QStringView text, const QStringList& entries) const;
+    // Starts bringing in the memory a look-up of the key will read first, so
+    // that other work can go on meanwhile: the index is larger than the
+    // processor's nearer caches once a list holds tens of thousands of entries.
+    void prefetch(const Key& key) const
+    {
+        if (!m_slots.empty())
+            __builtin_prefetch(&m_slots[size_t(home(key.hash))]);
+    }
     // Indexes entries[position], the entry after every one indexed so far,
     // unless an equal entry stands before it.
     void add(const QStringList& entries, int position);
@@ -30,15 +53,7 @@ public:
     void removeLast(const QStringList& entries, int position);
 
 private:
-    static constexpr int kShort = 8;
-    // A text as the index compares it.
-    struct Key {
-        explicit Key(QStringView text);
-        quint32 hash = 0;
-        qint8 length = -1; // of the text held upper-cased in upper; -1 when not held
-        char upper[kShort] = {}; // ASCII, upper-cased
-    };
-    // Sixteen bytes, so that a list's index stays in the processor's nearer caches.
+    // Sixteen bytes, four to a cache line: a look-up mostly reads one line.
     struct Slot {
         quint32 hash = 0;
         qint16 position = -1; // -1: an empty slot; a list holds at most 32767 entries
@@ -47,7 +62,11 @@ private:
     };
     static_assert(sizeof(Slot) == 16);
 
-    qsizetype home(quint32 hash) const;
+    qsizetype home(quint32 hash) const
+    {
+        // Fibonacci hashing: the top bits of the product spread any hash evenly.
+        return qsizetype(quint32(hash * 0x9E3779B9U) >> m_shift);
+    }
     bool matches(const Slot& slot, const Key& key, QStringView text,
                  const QStringList& entries) const;
     void grow(size_t size);

@@ -200,9 +200,10 @@ int ListBox::findIgnoringCase(QStringView text) const
     return m_index.find(text, m_entries);
 }
 
-ListBox::WalkStop ListBox::walkStop(QStringView text) const
+ListBox::WalkStop ListBox::walkStop(QStringView text, const CaselessIndex::Key& key) const
 {
-    const int match = findIgnoringCase(text);
+    updateIndex();
+    const int match = m_index.find(key, text, m_entries);
     return {match >= 0 ? match : walkEnd(), match >= 0};
 }
 

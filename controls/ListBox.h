@@ -63,7 +63,12 @@ public:
         int position;
         bool found;
     };
-    WalkStop walkStop(QStringView text) const;
+    WalkStop walkStop(QStringView text) const { return walkStop(text, CaselessIndex::Key(text)); }
+    // The same, with the text's key made beforehand, for a look-up prefetched
+    // while other work went on.
+    WalkStop walkStop(QStringView text, const CaselessIndex::Key& key) const;
+    // Starts fetching the memory a look-up of the key reads first.
+    void prefetch(const CaselessIndex::Key& key) const { m_index.prefetch(key); }
     // Where a walk over every entry ends, having stopped at none: the last
     // entry, -1 for an empty list.
     int walkEnd() const { return count() - 1; }

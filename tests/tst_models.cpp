@@ -155,6 +155,11 @@ private slots:
                         refused += isNew && !fits;
                         if (isNew && fits)
                             model += text, uppers += text.toUpper(), ++added;
+                        if (*rc::gen::inRange(0, 4) == 0) { // as a load does after each field
+                            learner.flush();
+                            RC_ASSERT(learner.added() == added);
+                            RC_ASSERT(learner.overflowed() == (refused > 0));
+                        }
                     }
                     learner.finish();
                     RC_ASSERT(learner.added() == added && learner.overflowed() == (refused > 0));

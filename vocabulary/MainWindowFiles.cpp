@@ -136,7 +136,11 @@ void MainWindow::mnuload_Click()
         const auto learnField = [&](QStringView field) {
             // How far: the bytes read, up to the end of the piece being learned.
             m_forms.workProgress(file.bytesRead(), file.size());
-            return cutter.feed(field, learn) && cutter.finish(learn) && !learner.overflowed();
+            if (!(cutter.feed(field, learn) && cutter.finish(learn)))
+                return false;
+            // Reading stops with the field whose word found the list full.
+            learner.flush();
+            return !learner.overflowed();
         };
         while (file.readPiece(learnField)) { }
         learner.finish();

@@ -106,10 +106,13 @@ private slots:
         enterText(main.txtpn, "Newname, Other");
         QCOMPARE(main.lstproper->entries().last() + '|' + main.lblpk->text(), "Newname|32767");
         app.options().Check1->setChecked(false);
-        writeFile(app.path("more.txt"), "\"x y\"\r\n");
+        // Reading stops with the field that found the list full: the known
+        // word after it would have moved the selection.
+        writeFile(app.path("more.txt"), "\"5 x\"\r\n\"6\"\r\n");
         app.host.openPaths = {app.path("more.txt")};
         main.mnuload->trigger();
         QCOMPARE(main.lstw->count(), 32767);
+        QCOMPARE(main.lstw->selectedPos(), 32766);
         QCOMPARE(main.changed, false);
         const QString words = "Quibbler's word list is full: it holds 32767 words, the most it "
                               "can. No more words were added.";
