@@ -21,7 +21,7 @@ public:
     // A text as the index compares it.
     struct Key {
         explicit Key(QStringView text);
-        quint32 hash = 0;
+        quint32 hash; // always set by the constructor
         qint8 length = -1; // of the text held upper-cased in upper; -1 when not held
         char upper[kShort] = {}; // ASCII, upper-cased
     };
