@@ -42,15 +42,16 @@ void EqualRowsView::updateGeometries()
     const int rows = rowCount();
     QScrollBar* across = horizontalScrollBar();
     QScrollBar* down = verticalScrollBar();
-    m_rowSize = QSize();
+    QSize measured; // none in an empty list
     if (rows > 0) {
         // The last row stands for all: it is likely the longest.
         QStyleOptionViewItem option;
         initViewItemOption(&option);
         const QModelIndex sample = rowIndex(rows - 1);
         if (const QAbstractItemDelegate* delegate = itemDelegateForIndex(sample))
-            m_rowSize = delegate->sizeHint(option, sample);
+            measured = delegate->sizeHint(option, sample);
     }
+    m_rowSize = measured;
     if (geometry().isEmpty() || rows <= 0) {
         across->setRange(0, 0);
         down->setRange(0, 0);
@@ -110,8 +111,8 @@ int EqualRowsView::verticalOffset() const
 
 QRect EqualRowsView::visualRect(const QModelIndex& index) const
 {
-    if (!index.isValid() || index.model() != model() || index.parent() != rootIndex()
-        || index.column() != modelColumn())
+    // A flat list of one column: every index of its model is one of its rows.
+    if (!index.isValid() || index.model() != model())
         return {};
     const QSize size = rowSize();
     if (index.row() >= rowCount())
@@ -248,7 +249,7 @@ void EqualRowsView::scrollContentsBy(int dx, int dy)
 {
     m_scrolledSincePress = true;
     const int rows = rowCount();
-    if (verticalScrollMode() == ScrollPerItem && dy != 0) {
+    if (verticalScrollMode() == ScrollPerItem) {
         // The scroll bar counts rows; the viewport moves in pixels.
         const int now = std::clamp(verticalScrollBar()->value(), 0, rows);
         const int before = std::clamp(now + dy, 0, rows);
