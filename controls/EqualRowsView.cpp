@@ -111,8 +111,8 @@ int EqualRowsView::verticalOffset() const
 
 QRect EqualRowsView::visualRect(const QModelIndex& index) const
 {
-    // A flat list of one column: every index of its model is one of its rows.
-    if (!index.isValid() || index.model() != model())
+    // A flat list of one column: every index it is asked about is one of its rows.
+    if (!index.isValid())
         return {};
     const QSize size = rowSize();
     if (index.row() >= rowCount())
@@ -278,12 +278,10 @@ void EqualRowsView::paintEvent(QPaintEvent* event)
         option.state = state;
         if (selectionModel() && selectionModel()->isSelected(index))
             option.state |= QStyle::State_Selected;
-        if (enabled) {
-            const bool itemEnabled = model()->flags(index) & Qt::ItemIsEnabled;
-            option.state.setFlag(QStyle::State_Enabled, itemEnabled);
-            option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal
-                                                            : QPalette::Disabled);
-        }
+        // Every row is enabled (the list's model disables none): drawn in
+        // the normal colours, even in a window that is not active.
+        if (enabled)
+            option.palette.setCurrentColorGroup(QPalette::Normal);
         // Rows are never edited: the model offers no editable row.
         option.state.setFlag(QStyle::State_HasFocus, focus && index == current);
         option.state.setFlag(QStyle::State_MouseOver, index == m_hover);

@@ -8,8 +8,8 @@ namespace quibbler {
 
 // A list view of one flat column whose rows all have one size: the size hint
 // of the last row, as a QListView with uniform item sizes measures it. No
-// spacing, grid, wrapping, icon mode or hidden rows; one row is selected at
-// a time.
+// spacing, grid, wrapping, icon mode, hidden or disabled rows; one row is
+// selected at a time.
 //
 // QListView lays every row out again whenever rows are added, so showing one
 // more word in a list of thousands cost time in the list's length. This view
