@@ -240,7 +240,7 @@ void EqualRowsView::setSelection(const QRect& rect, QItemSelectionModel::Selecti
     // One row at a time: a click, a drag or a key asks for the row under one point.
     const int row = rowUnder(rect.bottomRight());
     QItemSelection selection;
-    if (row >= 0 && (model()->flags(rowIndex(row)) & Qt::ItemIsEnabled))
+    if (row >= 0) // every row is enabled
         selection.select(rowIndex(row), rowIndex(row));
     selectionModel()->select(selection, command);
 }
